@@ -1,0 +1,43 @@
+# The two commands a fresh Debian 12 machine needs: `make run` and `make test`.
+BUILD ?= build
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+JOBS ?= $(shell nproc)
+
+.PHONY: run test build deps bench fuzz format check-format clean
+
+run: build
+	$(BUILD)/bin/woordorakelaar
+
+test: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DWOORD_WERROR=ON
+	cmake --build $(BUILD) -j $(JOBS)
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+build: deps
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(BUILD) -j $(JOBS)
+
+deps:
+	@scripts/install-deps.sh
+
+bench: build
+	$(BUILD)/bench/bench_load --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
+
+# The glossary reader under libFuzzer with AddressSanitizer and
+# UndefinedBehaviorSanitizer, for FUZZ_SECONDS seconds.
+fuzz: deps
+	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWOORD_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	mkdir -p $(FUZZ_BUILD)/corpus
+	$(FUZZ_BUILD)/fuzz/fuzz_glossary -max_total_time=$(FUZZ_SECONDS) -max_len=4096 \
+		$(FUZZ_BUILD)/corpus fuzz/corpus
+
+format:
+	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+check-format:
+	clang-format --dry-run --Werror $$(git ls-files '*.cpp' '*.h')
+
+clean:
+	rm -rf $(BUILD) $(FUZZ_BUILD)

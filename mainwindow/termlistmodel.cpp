@@ -1,0 +1,33 @@
+#include "mainwindow/termlistmodel.h"
+
+namespace Woord {
+
+TermListModel::TermListModel(const Glossary &glossary, QObject *parent)
+    : QAbstractListModel(parent)
+    , m_glossary(glossary)
+{
+}
+
+int TermListModel::rowCount(const QModelIndex &parent) const
+{
+    if (parent.isValid())
+        return 0;
+    return static_cast<int>(m_glossary.Begrippen.size()) - 1;
+}
+
+QVariant TermListModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() < 0 || index.row() >= rowCount())
+        return {};
+    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
+        return m_glossary.Begrippen.at(index.row() + 1).Begrip;
+    return {};
+}
+
+void TermListModel::reload()
+{
+    beginResetModel();
+    endResetModel();
+}
+
+} // namespace Woord

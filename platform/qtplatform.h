@@ -1,0 +1,36 @@
+#pragma once
+
+#include "platform/platform.h"
+#include "platform/qsettingsstore.h"
+
+#include <QLockFile>
+
+#include <memory>
+
+namespace Woord {
+
+// The platform as the running program sees it: Qt's message boxes, desktop
+// services, clock, beep and cursor, a per-user lock file for the single
+// instance, and QSettings for the settings store.
+class QtPlatform final : public Platform
+{
+public:
+    QtPlatform();
+    ~QtPlatform() override;
+
+    SettingsStore &settings() override;
+    ProcessFacts processFacts() override;
+    void showMessage(const Message &message) override;
+    bool openWithShell(const QString &target) override;
+    void beep() override;
+    void setWaitCursor(bool on) override;
+    QTime timeOfDay() override;
+    bool claimSingleInstance() override;
+
+private:
+    std::unique_ptr<QSettingsStore> m_settings;
+    std::unique_ptr<QLockFile> m_instanceLock;
+    bool m_waitCursor = false;
+};
+
+} // namespace Woord

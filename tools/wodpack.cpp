@@ -1,0 +1,281 @@
+#include "tools/wodpack.h"
+
+#include "glossary/codepage.h"
+#include "glossary/encrypt.h"
+#include "glossary/glossary.h"
+#include "glossary/loader.h"
+#include "tools/dutchorder.h"
+
+#include <QDate>
+#include <QRegularExpression>
+#include <QStringDecoder>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace Woord::WodPack {
+
+namespace {
+
+const QString dateComment = u"# datum:"_s;
+
+QString codePoint(char32_t c)
+{
+    return u"U+"_s + QString::number(c, 16).toUpper().rightJustified(4, u'0');
+}
+
+// Why a character cannot stand in a glossary text, or an empty text when it can.
+QString refusal(char32_t c)
+{
+    if (c == u'\t')
+        return u"een tab binnen het begrip of de beschrijving (alleen tussen begrip en beschrijving hoort een tab)"_s;
+    if (c == u'\r' || c == u'\n' || c == 0x2028 || c == 0x2029 || c == 0x85)
+        return u"een regeleinde binnen het begrip of de beschrijving"_s;
+    if (c < 0x20 || c == 0x7F)
+        return u"het stuurteken "_s + codePoint(c) + u" kan niet in een begrippenlijst staan"_s;
+    if (c == 0xFF)
+        return u"de letter \u00FF kan niet in een begrippenlijst staan"_s;
+    const int code = CodePage::fromUnicode(c);
+    if (code < 0 || (code >= 0x80 && code <= 0x9F && CodePage::toUnicode(static_cast<unsigned char>(code)) < 0xA0))
+        return u"het teken "_s + codePoint(c) + u" (\""_s + QString::fromUcs4(&c, 1)
+            + u"\") bestaat niet in Windows-1252"_s;
+    return {};
+}
+
+// The first character of text that cannot stand in a glossary: its 0-based
+// index in code points and the reason.
+std::optional<std::pair<int, QString>> firstRefused(const QString &text)
+{
+    int index = 0;
+    for (const char32_t c : text.toUcs4()) {
+        if (QString reason = refusal(c); !reason.isEmpty())
+            return std::make_pair(index, reason);
+        ++index;
+    }
+    return std::nullopt;
+}
+
+QString quoted(const QString &term)
+{
+    return u"\u201C"_s + term + u"\u201D"_s;
+}
+
+std::optional<Problem> parseLine(const QString &line, int lineNumber, Source &source)
+{
+    const qsizetype tab = line.indexOf(u'\t');
+    if (tab < 0)
+        return Problem{lineNumber, 0, u"geen tab tussen begrip en beschrijving"_s};
+    SourceEntry entry{line.left(tab), line.mid(tab + 1), lineNumber};
+    if (entry.term.isEmpty())
+        return Problem{lineNumber, 1, u"het begrip is leeg"_s};
+
+    const int termLength = static_cast<int>(entry.term.toUcs4().size());
+    for (const auto &[text, offset] : {std::pair{&entry.term, 0}, std::pair{&entry.description, termLength + 1}}) {
+        if (const auto refused = firstRefused(*text))
+            return Problem{lineNumber, offset + refused->first + 1, refused->second};
+        if (text->size() > Encrypt::maxTextLength)
+            return Problem{lineNumber, offset + 1,
+                           (text == &entry.term ? u"het begrip"_s : u"de beschrijving"_s)
+                               + u" is langer dan 32767 tekens"_s};
+    }
+    if (source.entries.size() >= maxAantalBegrippen)
+        return Problem{lineNumber, 0, u"meer dan 32767 begrippen"_s};
+    source.entries.append(entry);
+    return std::nullopt;
+}
+
+std::optional<Problem> parseDateComment(const QString &line, int lineNumber, Source &source)
+{
+    const QString date = line.mid(dateComment.size()).trimmed();
+    if (!isValidDate(date))
+        return Problem{lineNumber, 0, u"de datum moet de vorm dd/mm/jjjj hebben en een bestaande dag zijn"_s};
+    source.date = date;
+    return std::nullopt;
+}
+
+std::optional<Problem> orderProblem(const QList<SourceEntry> &entries)
+{
+    for (qsizetype i = 1; i < entries.size(); ++i) {
+        const SourceEntry &before = entries.at(i - 1);
+        const SourceEntry &entry = entries.at(i);
+        if (DutchOrder::compare(before.term, entry.term) > 0)
+            return Problem{entry.line, 1,
+                           quoted(entry.term) + u" hoort alfabetisch v\u00F3\u00F3r "_s + quoted(before.term)
+                               + u" (regel "_s + QString::number(before.line)
+                               + u"); sorteer de regels of gebruik --sort"_s};
+    }
+    return std::nullopt;
+}
+
+void appendScrambled(QByteArray &out, const QString &text)
+{
+    out.append('"');
+    for (const char32_t c : text.toUcs4())
+        out.append(static_cast<char>(
+            Encrypt::encodeByte(static_cast<unsigned char>(CodePage::fromUnicode(c)), Encrypt::builtInKey)));
+    out.append('"');
+}
+
+} // namespace
+
+QString Problem::toString() const
+{
+    QString where = u"regel "_s + QString::number(line);
+    if (column > 0)
+        where += u", teken "_s + QString::number(column);
+    return where + u": "_s + message;
+}
+
+bool isValidDate(const QString &date)
+{
+    static const QRegularExpression shape(u"^\\d\\d/\\d\\d/\\d\\d\\d\\d$"_s);
+    return shape.match(date).hasMatch() && QDate::fromString(date, u"dd/MM/yyyy"_s).isValid();
+}
+
+ParseResult parseSource(QByteArrayView utf8, Ordering ordering)
+{
+    ParseResult result;
+    int lineNumber = 0;
+    qsizetype start = 0;
+    while (start < utf8.size()) {
+        qsizetype end = utf8.indexOf('\n', start);
+        if (end < 0)
+            end = utf8.size();
+        QByteArrayView bytes = utf8.sliced(start, end - start);
+        start = end + 1;
+        ++lineNumber;
+        if (bytes.endsWith('\r'))
+            bytes.chop(1);
+        if (lineNumber == 1 && bytes.startsWith("\xEF\xBB\xBF"))
+            bytes = bytes.sliced(3);
+
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString line = decoder.decode(bytes);
+        if (decoder.hasError()) {
+            result.problem = Problem{lineNumber, 0, u"deze regel is geen geldige UTF-8-tekst"_s};
+            return result;
+        }
+        if (line.trimmed().isEmpty())
+            continue;
+        std::optional<Problem> problem;
+        if (line.startsWith(dateComment))
+            problem = parseDateComment(line, lineNumber, result.source);
+        else if (!line.startsWith(u'#'))
+            problem = parseLine(line, lineNumber, result.source);
+        if (problem) {
+            result.problem = problem;
+            return result;
+        }
+    }
+
+    QList<SourceEntry> &entries = result.source.entries;
+    if (ordering == Ordering::SortThem)
+        std::stable_sort(entries.begin(), entries.end(), [](const SourceEntry &a, const SourceEntry &b) {
+            return DutchOrder::compare(a.term, b.term) < 0;
+        });
+    else
+        result.problem = orderProblem(entries);
+    return result;
+}
+
+QByteArray pack(const QList<SourceEntry> &entries, const QString &date)
+{
+    QByteArray out;
+    out.append('"').append(QString::fromUtf16(headerText).toLatin1()).append("\"\r\n");
+    out.append(QByteArray::number(entries.size())).append(",1\r\n");
+    out.append('"').append(date.toLatin1()).append("\"\r\n");
+    for (const SourceEntry &entry : entries) {
+        appendScrambled(out, entry.term);
+        out.append(',');
+        appendScrambled(out, entry.description);
+        out.append("\r\n");
+    }
+    return out;
+}
+
+UnpackResult unpack(QByteArrayView wod)
+{
+    UnpackResult result;
+    // Order and trailing data do not keep a file from being unpacked; what
+    // the program cannot read, or a source cannot hold, does.
+    const LoadResult load = LoadDatabase(wod);
+    if (testHeader(wod).check != HeaderCheck::Matches || load.status != LoadStatus::Loaded) {
+        result.problem = check(wod).problem;
+        return result;
+    }
+    QString text = dateComment + u' ' + load.glossary.DatabaseDatum + u'\n';
+    for (qint32 i = 1; i <= load.glossary.AantalBegrippen; ++i) {
+        const BegripRecord &record = load.glossary.Begrippen.at(i);
+        for (const QString *field : {&record.Begrip, &record.Beschrijving}) {
+            if (const auto refused = firstRefused(*field)) {
+                result.problem = Problem{i, refused->first + 1, refused->second};
+                return result;
+            }
+        }
+        text += record.Begrip + u'\t' + record.Beschrijving + u'\n';
+    }
+    result.text = text.toUtf8();
+    return result;
+}
+
+CheckResult check(QByteArrayView wod)
+{
+    CheckResult result;
+    const HeaderResult header = testHeader(wod);
+    if (header.check != HeaderCheck::Matches) {
+        result.problem = Problem{0, 0, u"het bestand begint niet met de kop van een begrippenlijst"_s};
+        return result;
+    }
+    const LoadResult load = LoadDatabase(wod);
+    result.date = load.glossary.DatabaseDatum;
+    result.count = load.glossary.AantalBegrippen;
+    switch (load.status) {
+    case LoadStatus::Loaded:
+        break;
+    case LoadStatus::OldFormat:
+        result.problem = Problem{0, 0, u"de datum heeft niet de vorm dd/mm/jjjj (oud formaat)"_s};
+        return result;
+    case LoadStatus::WrongCount:
+        result.problem = Problem{0, 0, u"het aantal begrippen ligt niet tussen 0 en 32767"_s};
+        return result;
+    case LoadStatus::Failed:
+        if (load.error == ErrorKind::InputPastEnd)
+            result.problem
+                = Problem{load.failedEntry, 0, u"het bestand houdt op; er zijn minder begrippen dan het aantal zegt"_s};
+        else if (load.error == ErrorKind::Overflow && load.failedEntry > 0)
+            result.problem = Problem{load.failedEntry, 0, u"een tekst is langer dan 32767 tekens"_s};
+        else
+            result.problem
+                = Problem{load.failedEntry, 0,
+                          errorDescription(load.error) + u" ("_s + QString::number(errorNumber(load.error)) + u')'};
+        return result;
+    }
+
+    const QList<BegripRecord> &records = load.glossary.Begrippen;
+    for (qint32 i = 1; i <= load.glossary.AantalBegrippen; ++i) {
+        const QString &term = records.at(i).Begrip;
+        if (term.isEmpty()) {
+            result.problem = Problem{i, 0, u"het begrip is leeg"_s};
+            return result;
+        }
+        for (const QString *field : {&term, &records.at(i).Beschrijving}) {
+            if (const auto refused = firstRefused(*field)) {
+                result.problem = Problem{i, refused->first + 1, refused->second};
+                return result;
+            }
+        }
+        if (i > 1 && DutchOrder::compare(records.at(i - 1).Begrip, term) > 0) {
+            result.problem = Problem{
+                i, 0, quoted(term) + u" hoort alfabetisch v\u00F3\u00F3r "_s + quoted(records.at(i - 1).Begrip)};
+            return result;
+        }
+    }
+    const QByteArrayView rest = wod.sliced(load.endOffset);
+    if (!rest.trimmed().isEmpty())
+        result.problem = Problem{load.glossary.AantalBegrippen, 0,
+                                 u"na het laatste begrip staat nog tekst; het programma negeert die"_s};
+    return result;
+}
+
+} // namespace Woord::WodPack
