@@ -13,8 +13,7 @@ int main(int argc, char *argv[])
 
     Woord::QtPlatform platform;
     Woord::AppState state;
-    Woord::FrmHoofd window(state);
-    window.setUnloadHandler([&] { Woord::unloadProgram(platform, state, window); });
+    Woord::FrmHoofd window(platform, state);
     if (!Woord::startProgram(platform, state, window))
         return 0;
     window.show();

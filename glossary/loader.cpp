@@ -38,14 +38,16 @@ Result withFileData(const QString &path, const std::function<Result(QByteArrayVi
     return work(bytes);
 }
 
-LoadResult failed(ErrorKind error, qint32 entry, qsizetype offset)
+// A failed load keeps the count and date it read, for whoever reports it, but
+// never a partly filled table.
+LoadResult failed(LoadResult &&result, ErrorKind error, qint32 entry, qsizetype offset)
 {
-    LoadResult result;
     result.status = LoadStatus::Failed;
     result.error = error;
     result.failedEntry = entry;
     result.endOffset = offset;
-    return result;
+    result.glossary.Begrippen = {BegripRecord{}};
+    return std::move(result);
 }
 
 } // namespace
@@ -96,7 +98,7 @@ LoadResult LoadDatabase(QByteArrayView data)
     if (error == ErrorKind::None)
         error = reader.readText(field);
     if (error != ErrorKind::None)
-        return failed(error, 0, reader.position());
+        return failed(std::move(result), error, 0, reader.position());
 
     // The date is plain text; its bytes are ASCII in any file that passes.
     glossary.DatabaseDatum = QString::fromLatin1(field.first(std::min<qsizetype>(field.size(), 10)));
@@ -116,10 +118,10 @@ LoadResult LoadDatabase(QByteArrayView data)
         BegripRecord &record = glossary.Begrippen[i];
         for (QString *text : {&record.Begrip, &record.Beschrijving}) {
             if ((error = reader.readText(field)) != ErrorKind::None)
-                return failed(error, i, reader.position());
+                return failed(std::move(result), error, i, reader.position());
             Encrypt::DecodeResult decoded = Encrypt::Decode(field, 0);
             if (decoded.error != ErrorKind::None)
-                return failed(decoded.error, i, reader.position());
+                return failed(std::move(result), decoded.error, i, reader.position());
             *text = std::move(decoded.text);
         }
     }
@@ -131,7 +133,7 @@ LoadResult LoadDatabase(QByteArrayView data)
 
 LoadResult LoadDatabaseFile(const QString &path)
 {
-    return withFileData<LoadResult>(path, LoadDatabase, [](ErrorKind error) { return failed(error, 0, 0); });
+    return withFileData<LoadResult>(path, LoadDatabase, [](ErrorKind error) { return failed(LoadResult(), error, 0, 0); });
 }
 
 } // namespace Woord

@@ -1,5 +1,7 @@
 #include "mainwindow/frmhoofd.h"
 
+#include "mainwindow/startup.h"
+
 #include <QCloseEvent>
 #include <QListView>
 #include <QVBoxLayout>
@@ -8,8 +10,9 @@ using namespace Qt::StringLiterals;
 
 namespace Woord {
 
-FrmHoofd::FrmHoofd(AppState &state, QWidget *parent)
+FrmHoofd::FrmHoofd(Platform &platform, AppState &state, QWidget *parent)
     : QWidget(parent)
+    , m_platform(platform)
     , m_state(state)
     , m_model(state.glossary)
 {
@@ -31,8 +34,8 @@ void FrmHoofd::showGlossary()
 
 void FrmHoofd::closeEvent(QCloseEvent *event)
 {
-    if (m_unload)
-        m_unload();
+    // Closing the window in any way unloads the program.
+    unloadProgram(m_platform, m_state, *this);
     event->accept();
 }
 

@@ -2,10 +2,9 @@
 
 #include "mainwindow/appstate.h"
 #include "mainwindow/termlistmodel.h"
+#include "platform/platform.h"
 
 #include <QWidget>
-
-#include <functional>
 
 class QListView;
 
@@ -17,10 +16,7 @@ class FrmHoofd final : public QWidget
     Q_OBJECT
 
 public:
-    explicit FrmHoofd(AppState &state, QWidget *parent = nullptr);
-
-    // Run when the window is unloaded, whatever the reason.
-    void setUnloadHandler(std::function<void()> handler) { m_unload = std::move(handler); }
+    FrmHoofd(Platform &platform, AppState &state, QWidget *parent = nullptr);
 
     // Fills the list after the glossary was loaded.
     void showGlossary();
@@ -29,10 +25,10 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    Platform &m_platform;
     AppState &m_state;
     TermListModel m_model;
     QListView *m_list = nullptr;
-    std::function<void()> m_unload;
 };
 
 } // namespace Woord
