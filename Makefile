@@ -30,7 +30,7 @@ fuzz: deps
 	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWOORD_FUZZ=ON
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 	mkdir -p $(FUZZ_BUILD)/corpus
-	$(FUZZ_BUILD)/fuzz/fuzz_glossary -max_total_time=$(FUZZ_SECONDS) -max_len=4096 \
+	$(FUZZ_BUILD)/bin/fuzz_glossary -max_total_time=$(FUZZ_SECONDS) -max_len=4096 \
 		$(FUZZ_BUILD)/corpus fuzz/corpus
 
 format:

@@ -1,0 +1,56 @@
+// Reading the largest glossary the format allows, from memory and from disk.
+
+#include "glossary/loader.h"
+#include "largeglossary.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+const QByteArray &glossary()
+{
+    static const QByteArray bytes = Woord::Bench::largestGlossary();
+    return bytes;
+}
+
+void LoadFromMemory(benchmark::State &state)
+{
+    const QByteArray &bytes = glossary();
+    for (auto _ : state) {
+        Woord::LoadResult result = Woord::LoadDatabase(bytes);
+        if (result.status != Woord::LoadStatus::Loaded)
+            state.SkipWithError("the glossary did not load");
+        benchmark::DoNotOptimize(result);
+    }
+    state.SetBytesProcessed(state.iterations() * bytes.size());
+    state.counters["entries"] = 32767;
+}
+BENCHMARK(LoadFromMemory)->Unit(benchmark::kMillisecond);
+
+void LoadFromFile(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("woordorakelaar.wod"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(glossary()) != glossary().size()) {
+        state.SkipWithError("cannot write the glossary");
+        return;
+    }
+    file.close();
+    for (auto _ : state) {
+        Woord::HeaderResult header = Woord::testHeaderFile(path);
+        Woord::LoadResult result = Woord::LoadDatabaseFile(path);
+        if (header.check != Woord::HeaderCheck::Matches || result.status != Woord::LoadStatus::Loaded)
+            state.SkipWithError("the glossary did not load");
+        benchmark::DoNotOptimize(result);
+    }
+    state.SetBytesProcessed(state.iterations() * glossary().size());
+}
+BENCHMARK(LoadFromFile)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
