@@ -4,7 +4,7 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build deps bench fuzz format check-format clean
+.PHONY: run test build deps bench fuzz format check-format screenshots clean
 
 run: build
 	$(BUILD)/bin/woordorakelaar
@@ -32,6 +32,10 @@ fuzz: deps
 	mkdir -p $(FUZZ_BUILD)/corpus
 	$(FUZZ_BUILD)/bin/fuzz_glossary -max_total_time=$(FUZZ_SECONDS) -max_len=4096 \
 		$(FUZZ_BUILD)/corpus fuzz/corpus
+
+# Every window as a PNG file under build/screenshots, rendered headless.
+screenshots: build
+	$(BUILD)/tests/screenshots $(BUILD)/screenshots
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -1,6 +1,6 @@
 #include "mainwindow/appstate.h"
+#include "mainwindow/designfonts.h"
 #include "mainwindow/frmhoofd.h"
-#include "mainwindow/startup.h"
 #include "platform/qtplatform.h"
 #include "version.h"
 
@@ -10,11 +10,12 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QString::fromUtf8(Woord::Version::companyName));
+    Woord::DesignFonts::install();
 
     Woord::QtPlatform platform;
     Woord::AppState state;
     Woord::FrmHoofd window(platform, state);
-    if (!Woord::startProgram(platform, state, window))
+    if (window.Form_Load() != Woord::FrmHoofd::LoadOutcome::Show)
         return 0;
     window.show();
     return QApplication::exec();

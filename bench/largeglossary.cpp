@@ -10,11 +10,11 @@ namespace Woord::Bench {
 QByteArray largestGlossary(int entries, int descriptionLength)
 {
     const QStringList words = {
-        QStringLiteral("gegevens"),     QStringLiteral("computer"), QStringLiteral("netwerk"),
+        QStringLiteral("gegevens"),      QStringLiteral("computer"), QStringLiteral("netwerk"),
         QStringLiteral("geïnstalleerd"), QStringLiteral("café"),     QStringLiteral("efficiënt"),
-        QStringLiteral("R&D"),          QStringLiteral("de"),       QStringLiteral("een"),
-        QStringLiteral("programma"),    QStringLiteral("bestand"),  QStringLiteral("opslag,"),
-        QStringLiteral("verbinding."),  QStringLiteral("INTERNET"), QStringLiteral("processor"),
+        QStringLiteral("R&D"),           QStringLiteral("de"),       QStringLiteral("een"),
+        QStringLiteral("programma"),     QStringLiteral("bestand"),  QStringLiteral("opslag,"),
+        QStringLiteral("verbinding."),   QStringLiteral("INTERNET"), QStringLiteral("processor"),
     };
     QRandomGenerator random(20261209);
     QList<WodPack::SourceEntry> list;

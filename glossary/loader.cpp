@@ -133,7 +133,8 @@ LoadResult LoadDatabase(QByteArrayView data)
 
 LoadResult LoadDatabaseFile(const QString &path)
 {
-    return withFileData<LoadResult>(path, LoadDatabase, [](ErrorKind error) { return failed(LoadResult(), error, 0, 0); });
+    return withFileData<LoadResult>(path, LoadDatabase,
+                                    [](ErrorKind error) { return failed(LoadResult(), error, 0, 0); });
 }
 
 } // namespace Woord

@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QStandardPaths>
 #include <QUrl>
 
 using namespace Qt::StringLiterals;
@@ -91,25 +90,7 @@ QTime QtPlatform::timeOfDay()
 
 bool QtPlatform::claimSingleInstance()
 {
-    if (m_instanceLock)
-        return true;
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
-    // The user's name keeps the lock per user where the folder is shared.
-    QString user = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME"));
-    auto lock = std::make_unique<QLockFile>(folder + u"/woordorakelaar-"_s + user + u".lock"_s);
-    // Never stale by age: only a lock whose process is gone is taken over.
-    lock->setStaleLockTime(0);
-    if (!lock->tryLock(0)) {
-        // A lock that cannot even be created (an unwritable folder) must not
-        // keep the program from starting.
-        if (lock->error() != QLockFile::LockFailedError)
-            return true;
-        return false;
-    }
-    m_instanceLock = std::move(lock);
-    return true;
+    return m_instanceLock.claim();
 }
 
 } // namespace Woord

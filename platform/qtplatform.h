@@ -2,8 +2,7 @@
 
 #include "platform/platform.h"
 #include "platform/qsettingsstore.h"
-
-#include <QLockFile>
+#include "platform/singleinstance.h"
 
 #include <memory>
 
@@ -29,7 +28,7 @@ public:
 
 private:
     std::unique_ptr<QSettingsStore> m_settings;
-    std::unique_ptr<QLockFile> m_instanceLock;
+    SingleInstanceLock m_instanceLock{SingleInstanceLock::defaultPath()};
     bool m_waitCursor = false;
 };
 

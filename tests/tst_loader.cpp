@@ -56,18 +56,17 @@ void TestLoader::header_data()
     QTest::addColumn<ErrorKind>("error");
 
     QTest::newRow("exact") << wod(three) << HeaderCheck::Matches << ErrorKind::None;
-    QTest::newRow("letter case differs")
-        << wod(three, {}, "\"09/12/2026\"",
-               "\";Woordorakelaar databestand, verander niets aan de indeling a.u.b.\"")
-        << HeaderCheck::WrongLayout << ErrorKind::None;
+    QTest::newRow("letter case differs") << wod(
+        three, {}, "\"09/12/2026\"", "\";Woordorakelaar databestand, verander niets aan de indeling a.u.b.\"")
+                                         << HeaderCheck::WrongLayout << ErrorKind::None;
     QTest::newRow("not quoted, read up to its comma")
         << wod(three, {}, "\"09/12/2026\"", ";woordorakelaar databestand, verander niets aan de indeling a.u.b.")
         << HeaderCheck::WrongLayout << ErrorKind::None;
-    QTest::newRow("one character short")
-        << wod(three, {}, "\"09/12/2026\"", "\";woordorakelaar databestand, verander niets aan de indeling a.u.b\"")
-        << HeaderCheck::WrongLayout << ErrorKind::None;
-    QTest::newRow("leading spaces are skipped") << QByteArray("   " + wod(three)) << HeaderCheck::Matches
-                                                << ErrorKind::None;
+    QTest::newRow("one character short") << wod(three, {}, "\"09/12/2026\"",
+                                                "\";woordorakelaar databestand, verander niets aan de indeling a.u.b\"")
+                                         << HeaderCheck::WrongLayout << ErrorKind::None;
+    QTest::newRow("leading spaces are skipped")
+        << QByteArray("   " + wod(three)) << HeaderCheck::Matches << ErrorKind::None;
     QTest::newRow("empty file") << QByteArray() << HeaderCheck::Failed << ErrorKind::InputPastEnd;
     QTest::newRow("binary") << QByteArray("\x00\xff\x01\x89PNG", 7) << HeaderCheck::WrongLayout << ErrorKind::None;
 }
@@ -123,11 +122,11 @@ void TestLoader::outcome_data()
     QTest::newRow("truncated inside the header fields")
         << QByteArray(Test::header + "\r\n3,1\r\n") << LoadStatus::Failed << ErrorKind::InputPastEnd << 3 << "";
     QTest::newRow("empty file") << QByteArray() << LoadStatus::Failed << ErrorKind::InputPastEnd << 0 << "";
-    QTest::newRow("lone LF line ends") << wod(three).replace("\r\n", "\n") << LoadStatus::Loaded << ErrorKind::None
-                                       << 3 << "09/12/2026";
+    QTest::newRow("lone LF line ends") << wod(three).replace("\r\n", "\n") << LoadStatus::Loaded << ErrorKind::None << 3
+                                       << "09/12/2026";
     QTest::newRow("entry on two lines, count and start index on two lines")
-        << QByteArray(Test::header + "\r\n1\r\n0\r\n" + d + "\r\n\"" + Test::scramble(QStringLiteral("a"))
-                      + "\"\r\n\"" + Test::scramble(QStringLiteral("b")) + "\"\r\n")
+        << QByteArray(Test::header + "\r\n1\r\n0\r\n" + d + "\r\n\"" + Test::scramble(QStringLiteral("a")) + "\"\r\n\""
+                      + Test::scramble(QStringLiteral("b")) + "\"\r\n")
         << LoadStatus::Loaded << ErrorKind::None << 1 << "09/12/2026";
 }
 

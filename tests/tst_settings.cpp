@@ -170,9 +170,15 @@ void TestSettings::loadconfigMessage()
 void TestSettings::saveConfigWritesEveryKeyInOrder()
 {
     MemorySettingsStore store;
-    store.stored = {{QStringLiteral("mapnaam"), QStringLiteral("oud")}, {QStringLiteral("versie"), QStringLiteral("0.9")}};
-    ConfigSave save{QStringLiteral("/opt/w"), QStringLiteral("/opt/w/"), QStringLiteral("woordorakelaar"), 41,
-                    QStringLiteral("1.0.4"), 1500.0f, 30.0f};
+    store.stored
+        = {{QStringLiteral("mapnaam"), QStringLiteral("oud")}, {QStringLiteral("versie"), QStringLiteral("0.9")}};
+    ConfigSave save{QStringLiteral("/opt/w"),
+                    QStringLiteral("/opt/w/"),
+                    QStringLiteral("woordorakelaar"),
+                    41,
+                    QStringLiteral("1.0.4"),
+                    1500.0f,
+                    30.0f};
     QVERIFY(SaveConfig(store, save));
 
     QCOMPARE(store.writeOrder,
@@ -212,8 +218,13 @@ void TestSettings::nativeStoreRoundTrip()
         ConfigValues values;
         QVERIFY(Loadconfig(store, QStringLiteral("/opt/w"), values).isEmpty());
         QCOMPARE(values.Gebruik, qint16(1));
-        ConfigSave save{QStringLiteral("/opt/w"), QStringLiteral("/opt/w/"), QStringLiteral("woordorakelaar"),
-                        values.Gebruik, QStringLiteral("1.0.4"), 1500.0f, 450.0f};
+        ConfigSave save{QStringLiteral("/opt/w"),
+                        QStringLiteral("/opt/w/"),
+                        QStringLiteral("woordorakelaar"),
+                        values.Gebruik,
+                        QStringLiteral("1.0.4"),
+                        1500.0f,
+                        450.0f};
         QVERIFY(SaveConfig(store, save));
     }
 #ifndef Q_OS_WIN
@@ -240,8 +251,13 @@ void TestSettings::unwritableStoreKeepsItsFile()
         QSettingsStore store;
         ConfigValues values;
         Loadconfig(store, QString(), values);
-        ConfigSave save{QStringLiteral("/opt/w"), QStringLiteral("/opt/w/"), QStringLiteral("woordorakelaar"),
-                        values.Gebruik, QStringLiteral("1.0.4"), 15.0f, 15.0f};
+        ConfigSave save{QStringLiteral("/opt/w"),
+                        QStringLiteral("/opt/w/"),
+                        QStringLiteral("woordorakelaar"),
+                        values.Gebruik,
+                        QStringLiteral("1.0.4"),
+                        15.0f,
+                        15.0f};
         return std::make_pair(values.Gebruik, SaveConfig(store, save));
     };
 

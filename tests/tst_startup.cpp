@@ -1,18 +1,27 @@
-#include "mainwindow/frmhoofd.h"
 #include "glossary/glossarymessages.h"
-#include "mainwindow/startup.h"
-#include "support/fakeplatform.h"
-#include "support/wodbytes.h"
+#include "mainwindow/display.h"
+#include "mainwindow/startuptrap.h"
+#include "support/mainwindowfixture.h"
 
-#include <QAbstractItemView>
-#include <QFile>
-#include <QTemporaryDir>
+#include <QDir>
+#include <QLabel>
+#include <QListView>
+#include <QScrollBar>
 #include <QTest>
 
 using namespace Woord;
 using Woord::Test::Entry;
+using Woord::Test::MainWindowFixture;
+using Outcome = FrmHoofd::LoadOutcome;
 
 Q_DECLARE_METATYPE(Woord::Message)
+Q_DECLARE_METATYPE(Woord::ErrorKind)
+Q_DECLARE_METATYPE(Woord::StartupTrap::Reaction)
+
+namespace {
+const QString title = QStringLiteral("Woordorakelaar v1.0");
+const QList<Entry> one = {{QStringLiteral("Bit"), QStringLiteral("b")}};
+} // namespace
 
 class TestStartup : public QObject
 {
@@ -20,104 +29,270 @@ class TestStartup : public QObject
 
 private slots:
     void init();
-    void listShowsEveryTerm();
-    void fatalGlossaryProblemsSaveNothing_data();
-    void fatalGlossaryProblemsSaveNothing();
+    void cleanup();
+
+    void normalStartAndClose();
+    void firstRun();
+    void storedPlaceAndUsage();
+    void randomFirstTerm();
+    void missingGlossary();
+    void endsAtOnceWithoutSaving_data();
+    void endsAtOnceWithoutSaving();
+    void unforeseenFailures_data();
+    void unforeseenFailures();
     void brokenGlossarySavesSettings();
+    void unreadableSettingIsReported();
     void secondInstanceEndsSilently();
+    void failedSettingsWriteStillEnds();
+    void trapReactions_data();
+    void trapReactions();
+    void messageTexts();
 
 private:
-    void writeGlossary(const QByteArray &bytes);
-
-    std::unique_ptr<QTemporaryDir> m_folder;
-    std::unique_ptr<Test::FakePlatform> m_platform;
-    const QString m_title = QStringLiteral("Woordorakelaar v1.0");
+    std::unique_ptr<MainWindowFixture> f;
 };
 
 void TestStartup::init()
 {
-    m_folder = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_folder->isValid());
-    m_platform = std::make_unique<Test::FakePlatform>();
-    m_platform->facts.folder = m_folder->path();
+    f = std::make_unique<MainWindowFixture>();
 }
 
-void TestStartup::writeGlossary(const QByteArray &bytes)
+void TestStartup::cleanup()
 {
-    QFile file(m_folder->filePath(QStringLiteral("woordorakelaar.wod")));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+    f.reset();
 }
 
-void TestStartup::listShowsEveryTerm()
+void TestStartup::normalStartAndClose()
 {
-    writeGlossary(Test::wod({{QStringLiteral("Bit"), QStringLiteral("b")},
-                             {QStringLiteral("Byte"), QStringLiteral("B & b")},
-                             {QStringLiteral("Café"), QStringLiteral("c")}}));
-    AppState state;
-    FrmHoofd window(*m_platform, state);
-    QVERIFY(startProgram(*m_platform, state, window));
-    QVERIFY(m_platform->messages.isEmpty());
-    QCOMPARE(state.ProgrammaTitel, m_title);
-    QCOMPARE(state.DatabasePad, m_folder->path() + QStringLiteral("/woordorakelaar.wod"));
+    f->writeGlossary(Test::wod({{QStringLiteral("Bit"), QStringLiteral("b")},
+                                {QStringLiteral("Byte"), QStringLiteral("B & b")},
+                                {QStringLiteral("Café"), QStringLiteral("c")}}));
+    QCOMPARE(f->start(), Outcome::Show);
+    QVERIFY(f->platform.messages.isEmpty());
+    QCOMPARE(f->state.ProgrammaTitel, title);
+    QCOMPARE(f->window->windowTitle(), title);
+    QCOMPARE(f->control<QLabel>(QStringLiteral("Lbl_StatusHelp"))->text(), title);
+    QCOMPARE(f->state.DataMap, f->folder.path() + QDir::separator());
+    QCOMPARE(f->state.DatabasePad, f->glossaryPath());
+    QCOMPARE(f->control<QListView>(QStringLiteral("List_Grid"))->model()->rowCount(), 3);
+    QCOMPARE(f->control<QListView>(QStringLiteral("List_Grid"))->model()->index(2, 0).data().toString(),
+             QStringLiteral("Café"));
+    QCOMPARE(f->platform.waitCursorChanges, (QList<bool>{true, false}));
+    QVERIFY(f->control<QLabel>(QStringLiteral("Lbl_Begrip"))->isEnabled());
+    QCOMPARE(f->platform.store.commits, 0);
 
-    auto *list = window.findChild<QAbstractItemView *>(QStringLiteral("List_Grid"));
-    QVERIFY(list);
-    QCOMPARE(list->model()->rowCount(), 3);
-    QCOMPARE(list->model()->index(2, 0).data().toString(), QStringLiteral("Café"));
-    QCOMPARE(m_platform->waitCursorChanges, (QList<bool>{true, false}));
-
-    window.show();
-    window.close();
-    QCOMPARE(m_platform->store.stored.value(QStringLiteral("gebruik")), QStringLiteral("2"));
+    // Closing the window in any way unloads the program: settings stored once.
+    f->window->show();
+    f->window->close();
+    QCOMPARE(f->platform.store.commits, 1);
+    QCOMPARE(f->platform.store.stored.value(QStringLiteral("gebruik")), QStringLiteral("2"));
+    QCOMPARE(f->platform.store.stored.value(QStringLiteral("versie")), QStringLiteral("1.0.4"));
+    QCOMPARE(f->platform.store.stored.value(QStringLiteral("datamap")), f->state.DataMap);
+    QCOMPARE(f->platform.store.stored.value(QStringLiteral("exenaam")), QStringLiteral("woordorakelaar"));
 }
 
-void TestStartup::fatalGlossaryProblemsSaveNothing_data()
+void TestStartup::firstRun()
+{
+    f->writeGlossary(Test::wod(one));
+    QCOMPARE(f->start(), Outcome::Show);
+    // 1 twip is less than half a pixel: the top-left corner of the screen.
+    QCOMPARE(f->window->pos(), QPoint(0, 0));
+    QCOMPARE(f->state.config.Links, qint16(1));
+    QCOMPARE(f->state.config.Boven, qint16(1));
+}
+
+void TestStartup::storedPlaceAndUsage()
+{
+    f->writeGlossary(Test::wod(one));
+    f->platform.store.stored = {{QStringLiteral("links"), QStringLiteral("1500")},
+                                {QStringLiteral("boven"), QStringLiteral("-3000")},
+                                {QStringLiteral("gebruik"), QStringLiteral("41")}};
+    QCOMPARE(f->start(), Outcome::Show);
+    QCOMPARE(f->window->pos(), QPoint(100, -200));
+    f->window->close();
+    QCOMPARE(f->platform.store.stored.value(QStringLiteral("gebruik")), QStringLiteral("42"));
+    QCOMPARE(f->platform.store.stored.value(QStringLiteral("links")), QStringLiteral("1500"));
+    QCOMPARE(f->platform.store.stored.value(QStringLiteral("boven")), QStringLiteral("-3000"));
+}
+
+void TestStartup::randomFirstTerm()
+{
+    QByteArray bytes = Test::wod(MainWindowFixture::numberedEntries(1250));
+    // The start index in the file plays no part.
+    bytes.replace("1250,1\r\n", "1250,7\r\n");
+    f->writeGlossary(bytes);
+    f->platform.time = QTime(14, 30, 5);
+    QCOMPARE(f->start(), Outcome::Show);
+    const int expected = Display::firstTermRow(14 * 3600 + 30 * 60 + 5, 1250) + 1;
+    QCOMPARE(f->state.CurrRecord, expected);
+    QCOMPARE(f->control<QScrollBar>(QStringLiteral("HScroll_Record"))->value(), expected);
+    QCOMPARE(f->control<QListView>(QStringLiteral("List_Grid"))->currentIndex().row(), expected - 1);
+
+    // Different moments give different first terms, spread over the glossary.
+    QSet<int> rows;
+    for (int second = 0; second < 200; ++second) {
+        const int row = Display::firstTermRow(second, 1250);
+        QVERIFY(row >= 0 && row < 1250);
+        rows.insert(row);
+    }
+    QVERIFY(rows.size() > 150);
+    QCOMPARE(Display::firstTermRow(100, 1), 0);
+    QCOMPARE(Display::firstTermRow(100, 0), -1);
+}
+
+void TestStartup::missingGlossary()
+{
+    f->platform.store.stored.insert(QStringLiteral("gebruik"), QStringLiteral("5"));
+    QCOMPARE(f->start(), Outcome::Unloaded);
+    QCOMPARE(f->platform.messages, QList<Message>{StartupTrap::fileNotFound(title, f->glossaryPath())});
+    QCOMPARE(f->platform.messages.first().text,
+             f->glossaryPath()
+                 + QStringLiteral(" niet aanwezig op uw computer.\r\n\r\nWoordorakelaar v1.0 opnieuw "
+                                  "installeren of download woordorakelaar.wod van de website."));
+    QCOMPARE(f->platform.store.stored.value(QStringLiteral("gebruik")), QStringLiteral("6"));
+}
+
+void TestStartup::endsAtOnceWithoutSaving_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<Message>("message");
 
-    const QList<Entry> one = {{QStringLiteral("Bit"), QStringLiteral("b")}};
     QTest::newRow("wrong header") << Test::wod(one, {}, "\"09/12/2026\"", "\"woordorakelaar\"")
-                                  << GlossaryMessages::wrongLayout(m_title);
-    QTest::newRow("old date") << Test::wod(one, {}, "\"09-12-2026\"") << GlossaryMessages::oldFormat(m_title);
-    QTest::newRow("count 32768") << Test::wod(one, "32768") << GlossaryMessages::wrongCount(m_title);
+                                  << GlossaryMessages::wrongLayout(title);
+    QTest::newRow("header in other letter case") << Test::wod(
+        one, {}, "\"09/12/2026\"", "\";WOORDORAKELAAR databestand, verander niets aan de indeling a.u.b.\"")
+                                                 << GlossaryMessages::wrongLayout(title);
+    QTest::newRow("old date") << Test::wod(one, {}, "\"09-12-2026\"") << GlossaryMessages::oldFormat(title);
+    QTest::newRow("count 32768") << Test::wod(one, "32768") << GlossaryMessages::wrongCount(title);
+    QTest::newRow("count -1") << Test::wod(one, "-1") << GlossaryMessages::wrongCount(title);
 }
 
-void TestStartup::fatalGlossaryProblemsSaveNothing()
+void TestStartup::endsAtOnceWithoutSaving()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(Message, message);
 
-    writeGlossary(bytes);
-    AppState state;
-    FrmHoofd window(*m_platform, state);
-    QVERIFY(!startProgram(*m_platform, state, window));
-    QCOMPARE(m_platform->messages, QList<Message>{message});
-    QCOMPARE(m_platform->store.commits, 0);
+    f->writeGlossary(bytes);
+    QCOMPARE(f->start(), Outcome::EndAtOnce);
+    QCOMPARE(f->platform.messages, QList<Message>{message});
+    QCOMPARE(f->platform.store.commits, 0);
+}
+
+void TestStartup::unforeseenFailures_data()
+{
+    QTest::addColumn<QString>("bijstart");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<ErrorKind>("kind");
+
+    QTest::newRow("zero-byte glossary") << "woordorakelaar.wod" << QByteArray("") << ErrorKind::InputPastEnd;
+    QTest::newRow("folder that does not exist")
+        << "geen/map/woordorakelaar.wod" << QByteArray() << ErrorKind::BadFileNameOrNumber;
+    QTest::newRow("glossary is a folder") << "map" << QByteArray() << ErrorKind::BadFileNameOrNumber;
+}
+
+void TestStartup::unforeseenFailures()
+{
+    QFETCH(QString, bijstart);
+    QFETCH(QByteArray, bytes);
+    QFETCH(ErrorKind, kind);
+
+    if (!bytes.isNull())
+        f->writeGlossary(bytes);
+    QDir(f->folder.path()).mkdir(QStringLiteral("map"));
+    f->platform.store.stored.insert(QStringLiteral("bijstart"), bijstart);
+    QCOMPARE(f->start(), Outcome::Unloaded);
+    QCOMPARE(f->platform.messages,
+             (QList<Message>{StartupTrap::unforeseenFailure(title, kind), StartupTrap::reportToMaker()}));
+    QCOMPARE(f->platform.store.stored.value(QStringLiteral("gebruik")), QStringLiteral("2"));
 }
 
 void TestStartup::brokenGlossarySavesSettings()
 {
-    writeGlossary(Test::wod({{QStringLiteral("Bit"), QStringLiteral("b")}}, "2"));
-    m_platform->store.stored.insert(QStringLiteral("gebruik"), QStringLiteral("9"));
-    AppState state;
-    FrmHoofd window(*m_platform, state);
-    QVERIFY(!startProgram(*m_platform, state, window));
-    QCOMPARE(m_platform->messages,
-             QList<Message>{GlossaryMessages::loadFailed(m_title, state.DatabasePad)});
-    QCOMPARE(m_platform->store.stored.value(QStringLiteral("gebruik")), QStringLiteral("10"));
+    f->writeGlossary(Test::wod(one, "2"));
+    f->platform.store.stored.insert(QStringLiteral("gebruik"), QStringLiteral("9"));
+    QCOMPARE(f->start(), Outcome::Unloaded);
+    QCOMPARE(f->platform.messages, QList<Message>{GlossaryMessages::loadFailed(title, f->glossaryPath())});
+    QCOMPARE(f->platform.store.stored.value(QStringLiteral("gebruik")), QStringLiteral("10"));
+    QCOMPARE(f->platform.waitCursorChanges, (QList<bool>{true, false}));
+}
+
+void TestStartup::unreadableSettingIsReported()
+{
+    f->writeGlossary(Test::wod(one));
+    f->platform.store.stored = {{QStringLiteral("gebruik"), QStringLiteral("abc")},
+                                {QStringLiteral("links"), QStringLiteral("99999")},
+                                {QStringLiteral("boven"), QStringLiteral("750")}};
+    QCOMPARE(f->start(), Outcome::Show);
+    QCOMPARE(f->platform.messages, QList<Message>{loadconfigMessage(title, ErrorKind::TypeMismatch)});
+    QCOMPARE(f->window->pos(), QPoint(0, 50));
+    f->window->close();
+    QCOMPARE(f->platform.store.stored.value(QStringLiteral("gebruik")), QStringLiteral("1"));
 }
 
 void TestStartup::secondInstanceEndsSilently()
 {
-    writeGlossary(Test::wod({{QStringLiteral("Bit"), QStringLiteral("b")}}));
-    m_platform->otherInstanceRunning = true;
-    AppState state;
-    FrmHoofd window(*m_platform, state);
-    QVERIFY(!startProgram(*m_platform, state, window));
-    QVERIFY(m_platform->messages.isEmpty());
-    QCOMPARE(m_platform->store.commits, 0);
+    f->writeGlossary(Test::wod(one));
+    f->platform.otherInstanceRunning = true;
+    QCOMPARE(f->start(), Outcome::EndAtOnce);
+    QVERIFY(f->platform.messages.isEmpty());
+    QCOMPARE(f->platform.store.commits, 0);
+}
+
+void TestStartup::failedSettingsWriteStillEnds()
+{
+    f->writeGlossary(Test::wod(one));
+    QCOMPARE(f->start(), Outcome::Show);
+    f->platform.store.failCommit = true;
+    f->window->show();
+    QVERIFY(f->window->close());
+    QCOMPARE(f->platform.store.commits, 1);
+    QVERIFY(f->platform.messages.isEmpty());
+}
+
+void TestStartup::trapReactions_data()
+{
+    QTest::addColumn<ErrorKind>("kind");
+    QTest::addColumn<StartupTrap::Reaction>("reaction");
+
+    using R = StartupTrap::Reaction;
+    QTest::newRow("53") << ErrorKind::FileNotFound << R::FileNotFound;
+    QTest::newRow("75") << ErrorKind::PathFileAccess << R::NextStep;
+    QTest::newRow("76") << ErrorKind::PathNotFound << R::NextStep;
+    QTest::newRow("424") << ErrorKind::ObjectRequired << R::NextStep;
+    QTest::newRow("380") << ErrorKind::InvalidPropertyValue << R::FirstTerm;
+    QTest::newRow("50003") << ErrorKind::Unexpected << R::EndSilently;
+    QTest::newRow("52") << ErrorKind::BadFileNameOrNumber << R::ReportAndUnload;
+    QTest::newRow("62") << ErrorKind::InputPastEnd << R::ReportAndUnload;
+    QTest::newRow("6") << ErrorKind::Overflow << R::ReportAndUnload;
+}
+
+void TestStartup::trapReactions()
+{
+    QFETCH(ErrorKind, kind);
+    QFETCH(StartupTrap::Reaction, reaction);
+    QCOMPARE(StartupTrap::reactionFor(kind), reaction);
+}
+
+void TestStartup::messageTexts()
+{
+    const Message failure = StartupTrap::unforeseenFailure(title, ErrorKind::InputPastEnd);
+    QCOMPARE(failure.text, errorDescription(ErrorKind::InputPastEnd) + QStringLiteral(" -- 62"));
+    QCOMPARE(failure.icon, MessageIcon::Critical);
+    QCOMPARE(failure.title, title);
+    const Message report = StartupTrap::reportToMaker();
+    QCOMPARE(report.title, QStringLiteral("Woordorakelaar"));
+    QCOMPARE(report.icon, MessageIcon::None);
+    QCOMPARE(report.text,
+             QStringLiteral("Schrijf wat u deed voor de fout zich voordeed en e-mail het naar "
+                            "info@wlk-velde.example"));
+    // Every kind has a Dutch description of its own.
+    QSet<QString> descriptions;
+    for (ErrorKind kind :
+         {ErrorKind::Overflow, ErrorKind::TypeMismatch, ErrorKind::BadFileNameOrNumber, ErrorKind::FileNotFound,
+          ErrorKind::InputPastEnd, ErrorKind::PathFileAccess, ErrorKind::PathNotFound, ErrorKind::InvalidPropertyValue,
+          ErrorKind::ObjectRequired, ErrorKind::Unexpected})
+        descriptions.insert(errorDescription(kind));
+    QCOMPARE(descriptions.size(), 10);
 }
 
 QTEST_MAIN(TestStartup)

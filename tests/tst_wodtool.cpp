@@ -70,13 +70,20 @@ void TestWodTool::order_data()
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("after");
 
-    QTest::newRow("letter case does not count first") << "adres" << "Algoritme";
-    QTest::newRow("accents sort with their letter") << "Één" << "Eenheid";
-    QTest::newRow("punctuation is passed over") << "C" << "C++";
-    QTest::newRow("hyphen passed over") << "E-mail" << "Encryptie";
-    QTest::newRow("digits before letters") << "3D-printer" << "Adres";
-    QTest::newRow("without accent first when otherwise equal") << "cafe" << "café";
-    QTest::newRow("space passed over") << "Harde schijf" << "Hardware";
+    QTest::newRow("letter case does not count first") << "adres"
+                                                      << "Algoritme";
+    QTest::newRow("accents sort with their letter") << "Één"
+                                                    << "Eenheid";
+    QTest::newRow("punctuation is passed over") << "C"
+                                                << "C++";
+    QTest::newRow("hyphen passed over") << "E-mail"
+                                        << "Encryptie";
+    QTest::newRow("digits before letters") << "3D-printer"
+                                           << "Adres";
+    QTest::newRow("without accent first when otherwise equal") << "cafe"
+                                                               << "café";
+    QTest::newRow("space passed over") << "Harde schijf"
+                                       << "Hardware";
 }
 
 void TestWodTool::order()
@@ -96,19 +103,22 @@ void TestWodTool::sourceProblems_data()
     QTest::addColumn<int>("column");
     QTest::addColumn<QString>("message");
 
-    QTest::newRow("y with diaeresis") << source("Bit\tEen bit\nByte\tAcht b\xc3\xbf" "ts\n") << 3 << 12
-                                      << QStringLiteral("kan niet in een begrippenlijst staan");
-    QTest::newRow("outside Windows-1252") << source("Pijl\tEen \xe2\x86\x92 teken\n") << 2 << 10
-                                          << QStringLiteral("U+2192");
+    QTest::newRow("y with diaeresis") << source("Bit\tEen bit\nByte\tAcht b\xc3\xbf"
+                                                "ts\n")
+                                      << 3 << 12 << QStringLiteral("kan niet in een begrippenlijst staan");
+    QTest::newRow("outside Windows-1252")
+        << source("Pijl\tEen \xe2\x86\x92 teken\n") << 2 << 10 << QStringLiteral("U+2192");
     QTest::newRow("tab inside the description") << source("Bit\tEen\tbit\n") << 2 << 8 << QStringLiteral("tab");
-    QTest::newRow("lone CR inside a field") << source("Bit\tEen\rbit\n") << 2 << 8
-                                            << QStringLiteral("regeleinde");
-    QTest::newRow("control character") << source("Bit\tEen\x03" "bit\n") << 2 << 8 << QStringLiteral("U+0003");
+    QTest::newRow("lone CR inside a field") << source("Bit\tEen\rbit\n") << 2 << 8 << QStringLiteral("regeleinde");
+    QTest::newRow("control character") << source("Bit\tEen\x03"
+                                                 "bit\n")
+                                       << 2 << 8 << QStringLiteral("U+0003");
     QTest::newRow("empty term") << source("\tZonder begrip\n") << 2 << 1 << QStringLiteral("het begrip is leeg");
     QTest::newRow("no tab") << source("Bit Een bit\n") << 2 << 0 << QStringLiteral("geen tab");
     QTest::newRow("invalid UTF-8") << source("Bit\tEen \xe9\xe9n\n") << 2 << 0 << QStringLiteral("UTF-8");
     QTest::newRow("out of order") << source("Byte\tAcht bits\n# tussendoor\nBit\tEen bit\n") << 4 << 1
-                                  << QStringLiteral("\u201CBit\u201D hoort alfabetisch v\u00F3\u00F3r \u201CByte\u201D (regel 2)");
+                                  << QStringLiteral(
+                                         "\u201CBit\u201D hoort alfabetisch v\u00F3\u00F3r \u201CByte\u201D (regel 2)");
     QTest::newRow("bad date comment") << QByteArray("# datum: 31/02/2026\nBit\tEen bit\n") << 1 << 0
                                       << QStringLiteral("dd/mm/jjjj");
     QTest::newRow("term too long") << source("Bit\t" + QByteArray(32768, 'x') + "\n") << 2 << 5
@@ -151,8 +161,9 @@ void TestWodTool::sortOption()
     QStringList terms;
     for (const WodPack::SourceEntry &entry : sorted.source.entries)
         terms.append(entry.term);
-    QCOMPARE(terms, (QStringList{QStringLiteral("Adres"), QStringLiteral("bit"), QStringLiteral("Byte"),
-                                 QStringLiteral("Één")}));
+    QCOMPARE(
+        terms,
+        (QStringList{QStringLiteral("Adres"), QStringLiteral("bit"), QStringLiteral("Byte"), QStringLiteral("Één")}));
 }
 
 void TestWodTool::packUnpackRoundTrip()
@@ -194,8 +205,8 @@ void TestWodTool::checkNamesTheEntry_data()
     QTest::newRow("out of order") << swapped << 3 << QStringLiteral("hoort alfabetisch");
     QTest::newRow("too few entries") << QByteArray(good).replace("3,1", "4,1") << 4
                                      << QStringLiteral("minder begrippen");
-    QTest::newRow("data after the last entry") << QByteArray(good + "\"extra\"\r\n") << 3
-                                               << QStringLiteral("na het laatste begrip");
+    QTest::newRow("data after the last entry")
+        << QByteArray(good + "\"extra\"\r\n") << 3 << QStringLiteral("na het laatste begrip");
     QTest::newRow("empty term") << QByteArray(good).replace("\"I\"", "\"\"") << 2 << QStringLiteral("leeg");
     QTest::newRow("tab in a text") << QByteArray(good).replace("\"i\"", "\"\x10\"") << 2 << QStringLiteral("tab");
     QTest::newRow("wrong header") << QByteArray(good).replace("woordorakelaar", "Woordorakelaar") << 0
@@ -219,7 +230,9 @@ void TestWodTool::checkNamesTheEntry()
 void TestWodTool::failedPackWritesNothing()
 {
     QTemporaryDir dir;
-    const QString bad = writeFile(dir, QStringLiteral("bad.tsv"), source("Bit\tEen bit\nByte\tb\xc3\xbf" "te\n"));
+    const QString bad = writeFile(dir, QStringLiteral("bad.tsv"),
+                                  source("Bit\tEen bit\nByte\tb\xc3\xbf"
+                                         "te\n"));
     const QString target = dir.filePath(QStringLiteral("out.wod"));
 
     Run run = wodtool({QStringLiteral("pack"), bad, QStringLiteral("-o"), target});

@@ -16,7 +16,7 @@ public:
     void write(const QString &key, const QString &value) override;
     bool commit() override;
 
-    QMap<QString, QString> stored;  // what a commit made durable
+    QMap<QString, QString> stored; // what a commit made durable
     QMap<QString, QString> pending; // written, not yet committed
     QStringList writeOrder;
     int commits = 0;
@@ -38,7 +38,8 @@ public:
     bool claimSingleInstance() override { return !otherInstanceRunning; }
 
     MemorySettingsStore store;
-    ProcessFacts facts{QStringLiteral("/opt/woordorakelaar"), QStringLiteral("woordorakelaar"), 1, 0, 4, QStringLiteral("WLK-Velde")};
+    ProcessFacts facts{
+        QStringLiteral("/opt/woordorakelaar"), QStringLiteral("woordorakelaar"), 1, 0, 4, QStringLiteral("WLK-Velde")};
     QTime time{12, 0};
     bool otherInstanceRunning = false;
 

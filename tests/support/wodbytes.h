@@ -7,8 +7,8 @@
 // Glossary file bytes for tests, well-formed or broken on purpose.
 namespace Woord::Test {
 
-inline const QByteArray header = QByteArrayLiteral(
-    "\";woordorakelaar databestand, verander niets aan de indeling a.u.b.\"");
+inline const QByteArray header
+    = QByteArrayLiteral("\";woordorakelaar databestand, verander niets aan de indeling a.u.b.\"");
 
 // A plain text scrambled with the built-in key (Windows-1252 characters only).
 QByteArray scramble(const QString &plain);

@@ -1,0 +1,41 @@
+#include "support/mainwindowfixture.h"
+
+#include <QFile>
+
+namespace Woord::Test {
+
+MainWindowFixture::MainWindowFixture()
+{
+    if (!folder.isValid())
+        qFatal("no temporary program folder");
+    platform.facts.folder = folder.path();
+}
+
+void MainWindowFixture::writeGlossary(const QByteArray &bytes)
+{
+    QFile file(glossaryPath());
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write the test glossary");
+}
+
+QList<Entry> MainWindowFixture::numberedEntries(int count)
+{
+    QList<Entry> entries;
+    for (int i = 1; i <= count; ++i)
+        entries.append({QStringLiteral("Begrip %1").arg(i, 4, 10, QLatin1Char('0')),
+                        QStringLiteral("Beschrijving van begrip %1").arg(i)});
+    return entries;
+}
+
+FrmHoofd::LoadOutcome MainWindowFixture::start()
+{
+    window = std::make_unique<FrmHoofd>(platform, state);
+    return window->Form_Load();
+}
+
+QString MainWindowFixture::glossaryPath() const
+{
+    return folder.filePath(QStringLiteral("woordorakelaar.wod"));
+}
+
+} // namespace Woord::Test

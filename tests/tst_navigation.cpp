@@ -1,0 +1,273 @@
+#include "mainwindow/display.h"
+#include "support/mainwindowfixture.h"
+
+#include <QLabel>
+#include <QListView>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+
+using namespace Woord;
+using Woord::Test::MainWindowFixture;
+
+class TestNavigation : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void nextFromEntryFive();
+    void listRowClicked();
+    void scrollBarMovedAndDragged();
+    void firstAndLastFromTheMiddle();
+    void beepsAtBothEnds();
+    void everyStepBeepsWithOneEntry();
+    void arrowKeysInTheList();
+    void scrollBarStopsAtItsEnds();
+    void ampersandShowsLiterally();
+    void emptyGlossary();
+    void counterText_data();
+    void counterText();
+    void windowKeepsItsSize();
+
+private:
+    void startWith(int entries);
+    void goTo(int entry);
+    // Term, description, counter, scroll bar and list row all show `entry`.
+    void expectShowing(int entry, int count = 1250);
+
+    std::unique_ptr<MainWindowFixture> f;
+};
+
+void TestNavigation::init()
+{
+    f = std::make_unique<MainWindowFixture>();
+}
+
+void TestNavigation::cleanup()
+{
+    f.reset();
+}
+
+void TestNavigation::startWith(int entries)
+{
+    f->writeGlossary(Test::wod(MainWindowFixture::numberedEntries(entries)));
+    QCOMPARE(f->start(), FrmHoofd::LoadOutcome::Show);
+    f->window->show();
+}
+
+void TestNavigation::goTo(int entry)
+{
+    f->state.CurrRecord = entry;
+    f->window->ShowRecord();
+    f->window->SyncListIndex();
+}
+
+void TestNavigation::expectShowing(int entry, int count)
+{
+    QCOMPARE(f->state.CurrRecord, entry);
+    QCOMPARE(f->control<QLabel>(QStringLiteral("Lbl_Begrip"))->text(),
+             QStringLiteral("Begrip %1").arg(entry, 4, 10, QLatin1Char('0')));
+    QCOMPARE(f->control<QLabel>(QStringLiteral("Lbl_Beschrijving"))->text(),
+             QStringLiteral("Beschrijving van begrip %1").arg(entry));
+    QCOMPARE(f->control<QLabel>(QStringLiteral("Lbl_CurrRecord"))->text(),
+             QStringLiteral("%1 van %2").arg(entry).arg(count));
+    auto *scroll = f->control<QScrollBar>(QStringLiteral("HScroll_Record"));
+    QCOMPARE(scroll->value(), entry);
+    QCOMPARE(scroll->minimum(), 1);
+    QCOMPARE(scroll->maximum(), count);
+    QCOMPARE(f->control<QListView>(QStringLiteral("List_Grid"))->currentIndex().row(), entry - 1);
+    // The raised look follows the term.
+    QCOMPARE(f->control<QLabel>(QStringLiteral("Label2"))->text(),
+             f->control<QLabel>(QStringLiteral("Lbl_Begrip"))->text());
+    QCOMPARE(f->control<QLabel>(QStringLiteral("Label3"))->text(),
+             f->control<QLabel>(QStringLiteral("Lbl_Begrip"))->text());
+}
+
+void TestNavigation::nextFromEntryFive()
+{
+    startWith(1250);
+    goTo(5);
+    expectShowing(5);
+    f->window->NextRecord();
+    expectShowing(6);
+    f->window->PreviousRecord();
+    expectShowing(5);
+    QCOMPARE(f->platform.beeps, 0);
+}
+
+void TestNavigation::listRowClicked()
+{
+    startWith(1250);
+    goTo(900);
+    auto *list = f->control<QListView>(QStringLiteral("List_Grid"));
+    const QModelIndex row41 = list->model()->index(41, 0);
+    list->scrollTo(row41);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(row41).center());
+    expectShowing(42);
+}
+
+void TestNavigation::scrollBarMovedAndDragged()
+{
+    startWith(1250);
+    goTo(10);
+    auto *scroll = f->control<QScrollBar>(QStringLiteral("HScroll_Record"));
+    scroll->setValue(300);
+    expectShowing(300);
+
+    // While the thumb is dragged nothing follows; on release everything does.
+    scroll->setSliderDown(true);
+    scroll->setSliderPosition(700);
+    QCOMPARE(f->state.CurrRecord, 300);
+    QCOMPARE(f->control<QLabel>(QStringLiteral("Lbl_CurrRecord"))->text(), QStringLiteral("300 van 1250"));
+    scroll->setSliderDown(false);
+    expectShowing(700);
+}
+
+void TestNavigation::firstAndLastFromTheMiddle()
+{
+    startWith(1250);
+    goTo(900);
+    QTest::mouseClick(f->control<QPushButton>(QStringLiteral("Knp_EersteRecord")), Qt::LeftButton);
+    expectShowing(1);
+    QCOMPARE(f->control<QScrollBar>(QStringLiteral("HScroll_Record"))->value(),
+             f->control<QScrollBar>(QStringLiteral("HScroll_Record"))->minimum());
+    QTest::mouseClick(f->control<QPushButton>(QStringLiteral("Knp_LaatsteRecord")), Qt::LeftButton);
+    expectShowing(1250);
+    f->window->FirstRecord();
+    expectShowing(1);
+    f->window->LastRecord();
+    expectShowing(1250);
+    QCOMPARE(f->platform.beeps, 0);
+}
+
+void TestNavigation::beepsAtBothEnds()
+{
+    startWith(1250);
+    goTo(1);
+    f->window->PreviousRecord();
+    QTest::mouseClick(f->control<QPushButton>(QStringLiteral("Knp_EersteRecord")), Qt::LeftButton);
+    QCOMPARE(f->platform.beeps, 2);
+    expectShowing(1);
+
+    goTo(1250);
+    f->window->NextRecord();
+    QTest::mouseClick(f->control<QPushButton>(QStringLiteral("Knp_LaatsteRecord")), Qt::LeftButton);
+    QCOMPARE(f->platform.beeps, 4);
+    expectShowing(1250);
+}
+
+void TestNavigation::everyStepBeepsWithOneEntry()
+{
+    startWith(1);
+    expectShowing(1, 1);
+    f->window->PreviousRecord();
+    f->window->NextRecord();
+    f->window->FirstRecord();
+    f->window->LastRecord();
+    QCOMPARE(f->platform.beeps, 4);
+    expectShowing(1, 1);
+}
+
+void TestNavigation::arrowKeysInTheList()
+{
+    startWith(1250);
+    goTo(20);
+    auto *list = f->control<QListView>(QStringLiteral("List_Grid"));
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Down);
+    expectShowing(21);
+    QTest::keyClick(list, Qt::Key_Up);
+    QTest::keyClick(list, Qt::Key_Up);
+    expectShowing(19);
+    QTest::keyClick(list, Qt::Key_End);
+    expectShowing(1250);
+}
+
+void TestNavigation::scrollBarStopsAtItsEnds()
+{
+    startWith(1250);
+    goTo(1);
+    auto *scroll = f->control<QScrollBar>(QStringLiteral("HScroll_Record"));
+    scroll->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    expectShowing(1);
+    scroll->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    expectShowing(2);
+    goTo(1250);
+    scroll->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    expectShowing(1250);
+}
+
+void TestNavigation::ampersandShowsLiterally()
+{
+    f->writeGlossary(Test::wod({{QStringLiteral("AT&T"), QStringLiteral("R&D en drag & drop")}}));
+    QCOMPARE(f->start(), FrmHoofd::LoadOutcome::Show);
+    auto *description = f->control<QLabel>(QStringLiteral("Lbl_Beschrijving"));
+    QCOMPARE(description->text(), QStringLiteral("R&D en drag & drop"));
+    QCOMPARE(description->textFormat(), Qt::PlainText);
+    QCOMPARE(f->control<QLabel>(QStringLiteral("Lbl_Begrip"))->text(), QStringLiteral("AT&T"));
+    QCOMPARE(f->control<QLabel>(QStringLiteral("Lbl_Begrip"))->textFormat(), Qt::PlainText);
+}
+
+void TestNavigation::emptyGlossary()
+{
+    startWith(0);
+    QVERIFY(f->platform.messages.isEmpty());
+    QCOMPARE(f->control<QLabel>(QStringLiteral("Lbl_Begrip"))->text(), QString());
+    QCOMPARE(f->control<QLabel>(QStringLiteral("Lbl_Beschrijving"))->text(), QString());
+    QCOMPARE(f->control<QLabel>(QStringLiteral("Lbl_CurrRecord"))->text(),
+             QStringLiteral("Niets aanwezig in deze begrippenlijst."));
+    QCOMPARE(f->control<QScrollBar>(QStringLiteral("HScroll_Record"))->value(), 1);
+    QCOMPARE(f->control<QListView>(QStringLiteral("List_Grid"))->model()->rowCount(), 0);
+    QVERIFY(f->control<QLabel>(QStringLiteral("Label2"))->isHidden());
+
+    f->window->PreviousRecord();
+    f->window->NextRecord();
+    f->window->FirstRecord();
+    f->window->LastRecord();
+    f->control<QScrollBar>(QStringLiteral("HScroll_Record"))->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    QCOMPARE(f->platform.beeps, 4);
+    QCOMPARE(f->control<QLabel>(QStringLiteral("Lbl_CurrRecord"))->text(),
+             QStringLiteral("Niets aanwezig in deze begrippenlijst."));
+}
+
+void TestNavigation::counterText_data()
+{
+    QTest::addColumn<int>("current");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("7 of 1250") << 7 << 1250 << "7 van 1250";
+    QTest::newRow("no digit grouping") << 32767 << 32767 << "32767 van 32767";
+    QTest::newRow("one") << 1 << 1 << "1 van 1";
+}
+
+void TestNavigation::counterText()
+{
+    QFETCH(int, current);
+    QFETCH(int, count);
+    QFETCH(QString, text);
+
+    QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands));
+    QCOMPARE(Display::counterText(current, count), text);
+    QLocale::setDefault(QLocale::c());
+}
+
+void TestNavigation::windowKeepsItsSize()
+{
+    startWith(3);
+    FrmHoofd &window = *f->window;
+    const QSize size = window.size();
+    QCOMPARE(window.minimumSize(), window.maximumSize());
+    window.resize(size + QSize(200, 100));
+    QCOMPARE(window.size(), size);
+    window.showMinimized();
+    window.showNormal();
+    QCOMPARE(window.size(), size);
+    QVERIFY(f->platform.messages.isEmpty());
+}
+
+QTEST_MAIN(TestNavigation)
+#include "tst_navigation.moc"
