@@ -22,14 +22,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (result.status == Woord::LoadStatus::Loaded) {
         if (glossary.AantalBegrippen < 0 || glossary.AantalBegrippen > Woord::maxAantalBegrippen)
             std::abort();
-        if (glossary.Begrippen.size() != glossary.AantalBegrippen + 1 || !glossary.Begrippen.first().Begrip.isEmpty())
+        if (glossary.entryCount() != glossary.AantalBegrippen || !glossary.Begrip(0).isEmpty())
             std::abort();
-        for (const Woord::BegripRecord &record : glossary.Begrippen) {
+        for (qint32 i = 1; i <= glossary.AantalBegrippen; ++i) {
+            const Woord::BegripRecord record = glossary.Begrippen(i);
             if (record.Begrip.size() > Woord::Encrypt::maxTextLength
                 || record.Beschrijving.size() > Woord::Encrypt::maxTextLength)
                 std::abort();
         }
-    } else if (glossary.Begrippen.size() != 1) {
+    } else if (glossary.entryCount() != 0) {
         // A failed load never hands out a partly filled table.
         std::abort();
     }

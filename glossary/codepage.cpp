@@ -26,6 +26,21 @@ char16_t toUnicode(unsigned char code)
     return code;
 }
 
+QString toUnicode(QByteArrayView bytes)
+{
+    // Latin-1 is Windows-1252 but for 0x80..0x9F, so only texts that hold one
+    // of those need a second look.
+    QString text = QString::fromLatin1(bytes);
+    bool high = false;
+    for (const char byte : bytes)
+        high |= (static_cast<unsigned char>(byte) & 0xE0) == 0x80;
+    if (high) {
+        for (QChar &c : text)
+            c = QChar(toUnicode(static_cast<unsigned char>(c.unicode())));
+    }
+    return text;
+}
+
 int fromUnicode(char32_t character)
 {
     if (character < 0x80 || (character >= 0xA0 && character <= 0xFF))

@@ -2,31 +2,7 @@
 
 #include "glossary/codepage.h"
 
-#include <array>
-
 namespace Woord::Encrypt {
-
-namespace {
-
-using CharTable = std::array<char16_t, 256>;
-
-// Decoding and the code page folded into one table, so each byte costs a
-// single look-up.
-CharTable tableFor(int key)
-{
-    CharTable table{};
-    for (int code = 0; code < 256; ++code)
-        table[code] = CodePage::toUnicode(decodeByte(static_cast<unsigned char>(code), key));
-    return table;
-}
-
-const CharTable &builtInTable()
-{
-    static const CharTable table = tableFor(builtInKey);
-    return table;
-}
-
-} // namespace
 
 int effectiveKey(int key)
 {
@@ -37,24 +13,25 @@ int effectiveKey(int key)
     return key;
 }
 
+void decodeInPlace(char *text, qsizetype size, int key)
+{
+    // Written so the compiler can shift many bytes at a time.
+    const auto down = static_cast<unsigned char>(effectiveKey(key));
+    const auto wrap = static_cast<unsigned char>(255 - down);
+    auto *bytes = reinterpret_cast<unsigned char *>(text);
+    for (qsizetype i = 0; i < size; ++i) {
+        const unsigned char a = bytes[i];
+        bytes[i] = a < down ? static_cast<unsigned char>(a + wrap) : static_cast<unsigned char>(a - down);
+    }
+}
+
 DecodeResult Decode(QByteArrayView scrambled, int key)
 {
     if (scrambled.size() > maxTextLength)
         return {QString(), ErrorKind::Overflow};
-
-    const int k = effectiveKey(key);
-    CharTable local;
-    const CharTable *table = &builtInTable();
-    if (k != builtInKey) {
-        local = tableFor(k);
-        table = &local;
-    }
-
-    QString text(scrambled.size(), Qt::Uninitialized);
-    char16_t *out = reinterpret_cast<char16_t *>(text.data());
-    for (const char byte : scrambled)
-        *out++ = (*table)[static_cast<unsigned char>(byte)];
-    return {text, ErrorKind::None};
+    QByteArray plain = scrambled.toByteArray();
+    decodeInPlace(plain.data(), plain.size(), key);
+    return {CodePage::toUnicode(plain), ErrorKind::None};
 }
 
 } // namespace Woord::Encrypt

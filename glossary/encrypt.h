@@ -44,6 +44,9 @@ struct DecodeResult {
     ErrorKind error = ErrorKind::None;
 };
 
+// Decodes a scrambled text to plain Windows-1252 bytes, where it stands.
+void decodeInPlace(char *text, qsizetype size, int key = 0);
+
 // Decodes one scrambled glossary text; a text over maxTextLength characters
 // fails with ErrorKind::Overflow.
 DecodeResult Decode(QByteArrayView scrambled, int key = 0);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 
@@ -13,18 +15,61 @@ struct BegripRecord {
     friend bool operator==(const BegripRecord &, const BegripRecord &) = default;
 };
 
-// A loaded glossary: record 0 of Begrippen exists and stays empty; records
-// 1..AantalBegrippen hold the entries in file order.
-struct Glossary {
-    QList<BegripRecord> Begrippen{BegripRecord{}};
-    qint32 AantalBegrippen = 0;
-    qint32 startIndex = 0; // as stored in the file; start-up never uses it
-    QString DatabaseDatum;
-};
-
 inline constexpr qint32 maxAantalBegrippen = 32767;
 
 // The first field of every glossary file, compared case-sensitively.
 inline constexpr char16_t headerText[] = u";woordorakelaar databestand, verander niets aan de indeling a.u.b.";
+
+// A loaded glossary: the term table. Record 0 exists and stays empty; records
+// 1..AantalBegrippen hold the entries in file order.
+//
+// The table keeps the file's bytes, with every term and description decoded
+// in place to plain Windows-1252, and where each text lies in them. Texts
+// become QStrings only when asked for, so loading even the largest glossary
+// allocates once, and a search can scan the plain bytes directly.
+class Glossary
+{
+public:
+    Glossary() = default;
+
+    qint32 AantalBegrippen = 0;
+    qint32 startIndex = 0; // as stored in the file; start-up never uses it
+    QString DatabaseDatum;
+
+    // Record i (0..AantalBegrippen); any other index gives an empty record.
+    BegripRecord Begrippen(qint32 i) const;
+    QString Begrip(qint32 i) const;
+    QString Beschrijving(qint32 i) const;
+
+    // The plain Windows-1252 bytes of a term or description.
+    QByteArrayView termBytes(qint32 i) const;
+    QByteArrayView descriptionBytes(qint32 i) const;
+
+    // Used by the loader: takes the file's bytes, then one span per text.
+    void adoptBytes(QByteArray bytes);
+    QByteArray &bytes() { return m_bytes; }
+    void reserve(qint32 entries);
+    void appendEntry(qsizetype termStart, qsizetype termLength, qsizetype descriptionStart,
+                     qsizetype descriptionLength);
+    // Drops every entry (a failed load never hands out part of a table).
+    void clearEntries();
+    qint32 entryCount() const { return static_cast<qint32>(m_entries.size()); }
+
+private:
+    struct Span {
+        qsizetype start = 0;
+        qsizetype length = 0;
+    };
+    struct Entry {
+        Span term;
+        Span description;
+    };
+
+    QByteArrayView view(const Span &span) const { return QByteArrayView(m_bytes).sliced(span.start, span.length); }
+    bool holds(qint32 i) const { return i >= 1 && i <= m_entries.size(); }
+
+    QByteArray m_bytes;
+    QList<Entry> m_entries; // entry i is m_entries[i - 1]
+};
 
 } // namespace Woord

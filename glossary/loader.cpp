@@ -7,35 +7,25 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <functional>
-
 namespace Woord {
 
 namespace {
 
-// Opens path and hands its bytes to work, mapped into memory where the
-// platform allows, so even the largest glossary is not copied before parsing.
-template<typename Result>
-Result withFileData(const QString &path, const std::function<Result(QByteArrayView)> &work,
-                    const std::function<Result(ErrorKind)> &failure)
+// Reads up to `limit` bytes of a file (all of it for a negative limit).
+ErrorKind readFile(const QString &path, qint64 limit, QByteArray &bytes)
 {
     if (const ErrorKind error = openFailure(path); error != ErrorKind::None)
-        return failure(error);
+        return error;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return failure(ErrorKind::PathFileAccess);
-    const qint64 size = file.size();
-    if (size == 0)
-        return work(QByteArrayView());
-    if (uchar *mapped = file.map(0, size)) {
-        Result result = work(QByteArrayView(mapped, size));
-        file.unmap(mapped);
-        return result;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return failure(ErrorKind::PathFileAccess);
-    return work(bytes);
+        return ErrorKind::PathFileAccess;
+    const qint64 size = limit < 0 ? file.size() : std::min(file.size(), limit);
+    bytes = QByteArray(size, Qt::Uninitialized);
+    const qint64 read = file.read(bytes.data(), size);
+    if (read < 0)
+        return ErrorKind::PathFileAccess;
+    bytes.truncate(read);
+    return ErrorKind::None;
 }
 
 // A failed load keeps the count and date it read, for whoever reports it, but
@@ -46,7 +36,7 @@ LoadResult failed(LoadResult &&result, ErrorKind error, qint32 entry, qsizetype 
     result.error = error;
     result.failedEntry = entry;
     result.endOffset = offset;
-    result.glossary.Begrippen = {BegripRecord{}};
+    result.glossary.clearEntries();
     return std::move(result);
 }
 
@@ -78,17 +68,37 @@ HeaderResult testHeader(QByteArrayView data)
 
 HeaderResult testHeaderFile(const QString &path)
 {
-    return withFileData<HeaderResult>(path, testHeader, [](ErrorKind error) {
-        return HeaderResult{HeaderCheck::Failed, error};
-    });
+    // The first field decides, and in any file that could match it lies at
+    // the start; only a start of nothing but spaces needs the whole file.
+    constexpr qint64 prefix = 64 * 1024;
+    QByteArray bytes;
+    if (const ErrorKind error = readFile(path, prefix, bytes); error != ErrorKind::None)
+        return {HeaderCheck::Failed, error};
+    HeaderResult result = testHeader(bytes);
+    if (result.check == HeaderCheck::Failed && bytes.size() == prefix) {
+        if (const ErrorKind error = readFile(path, -1, bytes); error != ErrorKind::None)
+            return {HeaderCheck::Failed, error};
+        result = testHeader(bytes);
+    }
+    return result;
 }
 
 LoadResult LoadDatabase(QByteArrayView data)
 {
-    FieldReader reader(data);
-    QByteArrayView field;
+    return LoadDatabase(data.toByteArray());
+}
+
+LoadResult LoadDatabase(QByteArray data)
+{
     LoadResult result;
     Glossary &glossary = result.glossary;
+    glossary.adoptBytes(std::move(data));
+    QByteArray &bytes = glossary.bytes();
+    // Decoding changes bytes only inside fields that were read already, so
+    // the reader's view stays valid: nothing detaches the shared buffer.
+    char *const base = bytes.data();
+    FieldReader reader(QByteArrayView(base, bytes.size()));
+    QByteArrayView field;
 
     ErrorKind error = reader.readText(field);
     if (error == ErrorKind::None)
@@ -113,17 +123,20 @@ LoadResult LoadDatabase(QByteArrayView data)
         return result;
     }
 
-    glossary.Begrippen.resize(glossary.AantalBegrippen + 1);
+    glossary.reserve(glossary.AantalBegrippen);
     for (qint32 i = 1; i <= glossary.AantalBegrippen; ++i) {
-        BegripRecord &record = glossary.Begrippen[i];
-        for (QString *text : {&record.Begrip, &record.Beschrijving}) {
+        qsizetype start[2] = {};
+        qsizetype length[2] = {};
+        for (int text = 0; text < 2; ++text) {
             if ((error = reader.readText(field)) != ErrorKind::None)
                 return failed(std::move(result), error, i, reader.position());
-            Encrypt::DecodeResult decoded = Encrypt::Decode(field, 0);
-            if (decoded.error != ErrorKind::None)
-                return failed(std::move(result), decoded.error, i, reader.position());
-            *text = std::move(decoded.text);
+            if (field.size() > Encrypt::maxTextLength)
+                return failed(std::move(result), ErrorKind::Overflow, i, reader.position());
+            start[text] = field.data() - base;
+            length[text] = field.size();
+            Encrypt::decodeInPlace(base + start[text], length[text], 0);
         }
+        glossary.appendEntry(start[0], length[0], start[1], length[1]);
     }
 
     result.status = LoadStatus::Loaded;
@@ -133,8 +146,10 @@ LoadResult LoadDatabase(QByteArrayView data)
 
 LoadResult LoadDatabaseFile(const QString &path)
 {
-    return withFileData<LoadResult>(path, LoadDatabase,
-                                    [](ErrorKind error) { return failed(LoadResult(), error, 0, 0); });
+    QByteArray bytes;
+    if (const ErrorKind error = readFile(path, -1, bytes); error != ErrorKind::None)
+        return failed(LoadResult(), error, 0, 0);
+    return LoadDatabase(std::move(bytes));
 }
 
 } // namespace Woord

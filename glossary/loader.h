@@ -43,6 +43,8 @@ HeaderResult testHeaderFile(const QString &path);
 // The load itself: header (not looked at), count and start index, date, then
 // AantalBegrippen entries of two scrambled texts each.
 LoadResult LoadDatabase(QByteArrayView data);
+// The same, taking over the bytes instead of copying them.
+LoadResult LoadDatabase(QByteArray data);
 LoadResult LoadDatabaseFile(const QString &path);
 
 // The kind of failure that opening path for reading gives: FileNotFound,

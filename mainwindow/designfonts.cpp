@@ -39,7 +39,9 @@ void install()
     if (installed)
         return;
     installed = true;
-    addFromFolder(u"Tahoma"_s, {u"tahoma.ttf"_s, u"tahomabd.ttf"_s});
+    // Only the regular face: its bold companion there draws thin and wide,
+    // while a bold made from the regular face keeps the widths.
+    addFromFolder(u"Tahoma"_s, {u"tahoma.ttf"_s});
     addFromFolder(u"MS Sans Serif"_s, {u"ms_sans_serif.ttf"_s});
     substitute(u"Tahoma"_s, u"DejaVu Sans"_s);
     substitute(u"MS Sans Serif"_s, u"Liberation Sans"_s);

@@ -29,7 +29,7 @@ void FrmHoofd::ShowRecord()
         return;
     }
 
-    const BegripRecord &record = glossary.Begrippen.at(m_state.CurrRecord);
+    const BegripRecord record = glossary.Begrippen(m_state.CurrRecord);
     EnableRecordLabels(true);
     Lbl_Begrip->setText(record.Begrip);
     Text3D::Apply3DEffect(Lbl_Begrip, Label3, Label2, Lbl_Begrip->text(), Text3D::Raised, Qt::black, 1);

@@ -12,7 +12,7 @@ int TermListModel::rowCount(const QModelIndex &parent) const
 {
     if (parent.isValid())
         return 0;
-    return static_cast<int>(m_glossary.Begrippen.size()) - 1;
+    return m_glossary.entryCount();
 }
 
 QVariant TermListModel::data(const QModelIndex &index, int role) const
@@ -20,7 +20,7 @@ QVariant TermListModel::data(const QModelIndex &index, int role) const
     if (!index.isValid() || index.row() < 0 || index.row() >= rowCount())
         return {};
     if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
-        return m_glossary.Begrippen.at(index.row() + 1).Begrip;
+        return m_glossary.Begrip(index.row() + 1);
     return {};
 }
 

@@ -145,8 +145,8 @@ void TestLoader::outcome()
         QCOMPARE(result.glossary.AantalBegrippen, count);
     QCOMPARE(result.glossary.DatabaseDatum, date);
     if (status == LoadStatus::Loaded) {
-        QCOMPARE(result.glossary.Begrippen.size(), count + 1);
-        QCOMPARE(result.glossary.Begrippen.at(0), BegripRecord{});
+        QCOMPARE(result.glossary.entryCount(), count);
+        QCOMPARE(result.glossary.Begrippen(0), BegripRecord{});
     }
 }
 
@@ -158,11 +158,12 @@ void TestLoader::threeEntries()
         const LoadResult result = LoadDatabase(bytes);
         QCOMPARE(result.status, LoadStatus::Loaded);
         QCOMPARE(result.glossary.startIndex, start.toInt());
-        QCOMPARE(result.glossary.Begrippen.size(), 4);
-        QCOMPARE(result.glossary.Begrippen.at(0), BegripRecord{});
+        QCOMPARE(result.glossary.entryCount(), 3);
+        QCOMPARE(result.glossary.Begrippen(0), BegripRecord{});
+        QCOMPARE(result.glossary.Begrippen(4), BegripRecord{});
         for (int i = 1; i <= 3; ++i) {
-            QCOMPARE(result.glossary.Begrippen.at(i).Begrip, three.at(i - 1).term);
-            QCOMPARE(result.glossary.Begrippen.at(i).Beschrijving, three.at(i - 1).description);
+            QCOMPARE(result.glossary.Begrippen(i).Begrip, three.at(i - 1).term);
+            QCOMPARE(result.glossary.Begrippen(i).Beschrijving, three.at(i - 1).description);
         }
     }
 
@@ -180,7 +181,7 @@ void TestLoader::largestCountAndLongestText()
     const LoadResult largest = LoadDatabase(wod(many));
     QCOMPARE(largest.status, LoadStatus::Loaded);
     QCOMPARE(largest.glossary.AantalBegrippen, 32767);
-    QCOMPARE(largest.glossary.Begrippen.last().Beschrijving.size(), 32767);
+    QCOMPARE(largest.glossary.Beschrijving(32767).size(), 32767);
 
     many.last().description.append(u'x');
     const LoadResult tooLong = LoadDatabase(wod(many));
@@ -194,7 +195,7 @@ void TestLoader::files()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString path = writeFile(dir, wod(three));
-    QCOMPARE(LoadDatabaseFile(path).glossary.Begrippen.at(3).Begrip, QStringLiteral("Cache"));
+    QCOMPARE(LoadDatabaseFile(path).glossary.Begrip(3), QStringLiteral("Cache"));
     QCOMPARE(testHeaderFile(path).check, HeaderCheck::Matches);
 
     const QString missing = dir.filePath(QStringLiteral("weg.wod"));

@@ -41,7 +41,7 @@ void TestShippedGlossary::readsAsTheProgramReadsIt()
     QStringList terms;
     QString descriptions;
     for (qint32 i = 1; i <= load.glossary.AantalBegrippen; ++i) {
-        const BegripRecord &record = load.glossary.Begrippen.at(i);
+        const BegripRecord record = load.glossary.Begrippen(i);
         QVERIFY2(!record.Begrip.isEmpty() && !record.Beschrijving.isEmpty(), qPrintable(QString::number(i)));
         terms.append(record.Begrip);
         descriptions += record.Beschrijving;

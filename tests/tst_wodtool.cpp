@@ -181,7 +181,7 @@ void TestWodTool::packUnpackRoundTrip()
     const LoadResult load = LoadDatabase(packed);
     QCOMPARE(load.status, LoadStatus::Loaded);
     QCOMPARE(testHeader(packed).check, HeaderCheck::Matches);
-    QCOMPARE(load.glossary.Begrippen.at(2).Beschrijving, QStringLiteral("  Begint met spaties; € en ë, é, ï."));
+    QCOMPARE(load.glossary.Beschrijving(2), QStringLiteral("  Begint met spaties; € en ë, é, ï."));
 
     const WodPack::UnpackResult unpacked = WodPack::unpack(packed);
     QVERIFY(!unpacked.problem);

@@ -206,7 +206,7 @@ UnpackResult unpack(QByteArrayView wod)
     }
     QString text = dateComment + u' ' + load.glossary.DatabaseDatum + u'\n';
     for (qint32 i = 1; i <= load.glossary.AantalBegrippen; ++i) {
-        const BegripRecord &record = load.glossary.Begrippen.at(i);
+        const BegripRecord record = load.glossary.Begrippen(i);
         for (const QString *field : {&record.Begrip, &record.Beschrijving}) {
             if (const auto refused = firstRefused(*field)) {
                 result.problem = Problem{i, refused->first + 1, refused->second};
@@ -252,24 +252,26 @@ CheckResult check(QByteArrayView wod)
         return result;
     }
 
-    const QList<BegripRecord> &records = load.glossary.Begrippen;
-    for (qint32 i = 1; i <= load.glossary.AantalBegrippen; ++i) {
-        const QString &term = records.at(i).Begrip;
+    const Glossary &glossary = load.glossary;
+    QString previous;
+    for (qint32 i = 1; i <= glossary.AantalBegrippen; ++i) {
+        const BegripRecord record = glossary.Begrippen(i);
+        const QString &term = record.Begrip;
         if (term.isEmpty()) {
             result.problem = Problem{i, 0, u"het begrip is leeg"_s};
             return result;
         }
-        for (const QString *field : {&term, &records.at(i).Beschrijving}) {
+        for (const QString *field : {&term, &record.Beschrijving}) {
             if (const auto refused = firstRefused(*field)) {
                 result.problem = Problem{i, refused->first + 1, refused->second};
                 return result;
             }
         }
-        if (i > 1 && DutchOrder::compare(records.at(i - 1).Begrip, term) > 0) {
-            result.problem = Problem{
-                i, 0, quoted(term) + u" hoort alfabetisch v\u00F3\u00F3r "_s + quoted(records.at(i - 1).Begrip)};
+        if (i > 1 && DutchOrder::compare(previous, term) > 0) {
+            result.problem = Problem{i, 0, quoted(term) + u" hoort alfabetisch v\u00F3\u00F3r "_s + quoted(previous)};
             return result;
         }
+        previous = term;
     }
     const QByteArrayView rest = wod.sliced(load.endOffset);
     if (!rest.trimmed().isEmpty())

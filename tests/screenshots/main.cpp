@@ -52,7 +52,7 @@ int main(int argc, char *argv[])
     }
     // A fixed term, so the picture is the same on every run.
     for (qint32 i = 1; i <= state.glossary.AantalBegrippen; ++i) {
-        if (state.glossary.Begrippen.at(i).Begrip == QStringLiteral("Internet")) {
+        if (state.glossary.Begrip(i) == QStringLiteral("Internet")) {
             state.CurrRecord = i;
             hoofd.ShowRecord();
             hoofd.SyncListIndex();
