@@ -23,6 +23,7 @@ deps:
 
 bench: build
 	$(BUILD)/bench/bench_load --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
+	$(BUILD)/bench/bench_startup --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
 # The glossary reader under libFuzzer with AddressSanitizer and
 # UndefinedBehaviorSanitizer, for FUZZ_SECONDS seconds.

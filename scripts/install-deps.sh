@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libbenchmark-dev
     clang libclang-rt-14-dev
+    fonts-liberation2 fonts-wine
 )
 
 missing=()
