@@ -41,9 +41,11 @@ public:
     QString Begrip(qint32 i) const;
     QString Beschrijving(qint32 i) const;
 
-    // The plain Windows-1252 bytes of a term or description.
+    // The plain Windows-1252 bytes of a term or description; both are views
+    // into plainBytes(), which holds the entries in order.
     QByteArrayView termBytes(qint32 i) const;
     QByteArrayView descriptionBytes(qint32 i) const;
+    QByteArrayView plainBytes() const { return m_bytes; }
 
     // Used by the loader: takes the file's bytes, then one span per text.
     void adoptBytes(QByteArray bytes);

@@ -87,7 +87,9 @@ FrmHoofd::FrmHoofd(Platform &platform, AppState &state, QWidget *parent)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     createControls();
+    createMenus();
     setTabOrder();
+    watchMouse();
     // The window keeps the size it was laid out for: 9720 x 7980 twips of
     // client area below the menu bar.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -95,7 +97,7 @@ FrmHoofd::FrmHoofd(Platform &platform, AppState &state, QWidget *parent)
 
 void FrmHoofd::createControls()
 {
-    auto *surface = new QWidget(this);
+    auto *surface = m_surface = new QWidget(this);
     surface->setObjectName(u"FrmHoofd_Oppervlak"_s);
     surface->setFixedSize(twips(0, 0, 9720, 7980).size());
     setCentralWidget(surface);

@@ -3,9 +3,13 @@
 #include "mainwindow/appstate.h"
 #include "mainwindow/termlistmodel.h"
 #include "platform/platform.h"
+#include "search/termsearch.h"
 
 #include <QMainWindow>
 
+#include <optional>
+
+class QAction;
 class QLabel;
 class QListView;
 class QPushButton;
@@ -43,13 +47,39 @@ public:
     // Selects the list row of CurrRecord; an impossible row is passed over.
     void SyncListIndex();
 
+    // Searching: Ctrl+F asks for a new text, F3 searches on (or asks).
+    void StartSearch();
+    void ContinueSearch();
+    void SearchTerms(bool fromStart);
+
+    // The local help file, or the message that says where to put it.
+    void OpenHelpFile();
+    // Source 0: the local help file; source 1: the help page on the site.
+    void OpenHelp(qint16 source);
+    // The greeting of the time of day in the status line.
+    void ShowGreeting();
+
+    // The menus' click handlers; each takes the index of the chosen item.
+    void mnu_sluiten_kies_Click(qint16 index);
+    void mnu_database_kies_Click(qint16 index);
+    void mnu_info_kies_Click(qint16 index);
+    void mnu_extra_kies_Click(qint16 index);
+    void mnu_help_kies_Click(qint16 index);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createControls();
     void createLines(QWidget *surface);
     void setTabOrder();
+    void createMenus();
+    void watchMouse();
+
+    // The key handling that sees every key before the focused control.
+    void Form_KeyDown(int key, Qt::KeyboardModifiers modifiers);
+    void mouseMovedOver(QWidget *control);
 
     void HScroll_Record_Change(int value);
     void List_Grid_Click();
@@ -60,6 +90,9 @@ private:
     AppState &m_state;
     TermListModel m_model;
     bool m_unloaded = false;
+    QString SearchStr;
+    std::optional<TermSearch> m_search;
+    QWidget *m_surface = nullptr;
 
     QLabel *Lbl_Begrip = nullptr;
     QLabel *Label2 = nullptr;

@@ -87,6 +87,7 @@ FrmHoofd::LoadOutcome FrmHoofd::Form_Load()
                 m_state.glossary = std::move(load.glossary);
                 m_state.CurrRecord = m_state.glossary.startIndex;
                 m_model.reload();
+                m_search.emplace(m_state.glossary);
                 break;
             case LoadStatus::OldFormat:
                 m_platform.showMessage(GlossaryMessages::oldFormat(title));

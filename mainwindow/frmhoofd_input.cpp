@@ -1,0 +1,111 @@
+// The main window's keys and status line. The window sees every key press
+// before the control that has the focus, acts on the function keys and
+// Ctrl+F, and leaves the key to that control as well. Moving the mouse over a
+// control of the status table puts its help text in the status line; over the
+// bare window (where only lines and the tip's shapes lie) the greeting.
+
+#include "mainwindow/frmhoofd.h"
+
+#include "mainwindow/greeting.h"
+#include "mainwindow/statushelp.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+
+namespace Woord {
+
+void FrmHoofd::watchMouse()
+{
+    qApp->installEventFilter(this);
+    m_surface->setMouseTracking(true);
+    for (QWidget *child : m_surface->findChildren<QWidget *>()) {
+        child->setMouseTracking(true);
+        // Lines and the tip's shapes take no mouse input: the window's own
+        // surface lies under them.
+        const bool decoration
+            = child->objectName().startsWith(QLatin1String("Line")) || child->objectName() == QLatin1String("Shp_Tip");
+        if (decoration)
+            child->setAttribute(Qt::WA_TransparentForMouseEvents);
+        else if (child->parentWidget() == m_surface)
+            child->setAttribute(Qt::WA_NoMousePropagation);
+    }
+}
+
+bool FrmHoofd::eventFilter(QObject *watched, QEvent *event)
+{
+    auto *widget = qobject_cast<QWidget *>(watched);
+    if (!widget || widget->window() != this)
+        return QMainWindow::eventFilter(watched, event);
+
+    if (event->type() == QEvent::KeyPress) {
+        // Once per key: when it reaches the control that has the focus (or
+        // the window itself when no control has it), not again on its way up.
+        QWidget *first = QApplication::focusWidget() ? QApplication::focusWidget() : this;
+        if (widget == first) {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            Form_KeyDown(key->key(), key->modifiers());
+        }
+    } else if (event->type() == QEvent::MouseMove && !static_cast<QMouseEvent *>(event)->buttons()) {
+        if (widget == m_surface)
+            ShowGreeting();
+        else if (m_surface->isAncestorOf(widget))
+            mouseMovedOver(widget);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void FrmHoofd::Form_KeyDown(int key, Qt::KeyboardModifiers modifiers)
+{
+    switch (key) {
+    case Qt::Key_F1:
+        OpenHelpFile();
+        break;
+    case Qt::Key_F4:
+        if (modifiers & Qt::AltModifier)
+            close();
+        break;
+    case Qt::Key_F3:
+        ContinueSearch();
+        break;
+    case Qt::Key_F5:
+        PreviousRecord();
+        break;
+    case Qt::Key_F6:
+        NextRecord();
+        break;
+    case Qt::Key_F7:
+        FirstRecord();
+        break;
+    case Qt::Key_F8:
+        LastRecord();
+        break;
+    case Qt::Key_F:
+        if (modifiers & Qt::ControlModifier)
+            StartSearch();
+        break;
+    default:
+        break;
+    }
+}
+
+void FrmHoofd::mouseMovedOver(QWidget *control)
+{
+    // A part of a control (the list's rows, its scroll bar) counts as the control.
+    for (QWidget *w = control; w && w != m_surface; w = w->parentWidget()) {
+        const QString text = StatusHelp::textFor(w->objectName());
+        if (!text.isEmpty()) {
+            Lbl_StatusHelp->setText(text);
+            return;
+        }
+    }
+}
+
+void FrmHoofd::ShowGreeting()
+{
+    const int hour = m_platform.timeOfDay().hour();
+    if (const std::optional<QString> text = Greeting::ShowGreetingText(m_platform.processFacts().companyName, hour))
+        Lbl_StatusHelp->setText(*text);
+}
+
+} // namespace Woord

@@ -1,0 +1,109 @@
+#include "search/frmzoek.h"
+
+#include "mainwindow/centerform.h"
+#include "mainwindow/designfonts.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShortcut>
+
+using namespace Qt::StringLiterals;
+
+namespace Woord {
+
+namespace {
+
+QPushButton *makeButton(QWidget *parent, const QString &name, const QString &text, const QRect &place)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setAccessibleName(name);
+    button->setGeometry(place);
+    return button;
+}
+
+} // namespace
+
+FrmZoek::FrmZoek(std::function<void()> helpRequested, QWidget *parent)
+    : QDialog(parent)
+{
+    using DesignFonts::twips;
+    setObjectName(u"FrmZoek"_s);
+    setWindowTitle(u"Zoeken"_s);
+    setFont(DesignFonts::font(u"MS Sans Serif"_s, 8.25));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFixedSize(twips(0, 0, 4740, 1245).size());
+
+    auto *label = new QLabel(u"Typ in het tekstvak naar &wat u wilt zoeken:"_s, this);
+    label->setObjectName(u"Lbl_1"_s);
+    label->setGeometry(twips(105, 75, 4515, 240));
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+    txtFindWhat = new QLineEdit(this);
+    txtFindWhat->setObjectName(u"txtFindWhat"_s);
+    txtFindWhat->setAccessibleName(u"txtFindWhat"_s);
+    txtFindWhat->setGeometry(twips(90, 315, 4530, 315));
+    txtFindWhat->setFont(DesignFonts::font(u"MS Sans Serif"_s, 8.25, true));
+    label->setBuddy(txtFindWhat);
+
+    cmdFindFirst = makeButton(this, u"cmdFindFirst"_s, u"&Zoek eerste"_s, twips(105, 765, 1425, 360));
+    cmdFindNext = makeButton(this, u"cmdFindNext"_s, QString(), twips(1650, 765, 1425, 360));
+    cmdCancel = makeButton(this, u"cmdCancel"_s, u"&Annuleren"_s, twips(3210, 765, 1425, 360));
+    cmdFindFirst->setDefault(true);
+
+    QWidget::setTabOrder(txtFindWhat, cmdFindFirst);
+    QWidget::setTabOrder(cmdFindFirst, cmdCancel);
+    QWidget::setTabOrder(cmdCancel, cmdFindNext);
+    QWidget::setTabOrder(cmdFindNext, txtFindWhat);
+    txtFindWhat->setFocus();
+
+    connect(cmdFindFirst, &QPushButton::clicked, this, &FrmZoek::cmdFindFirst_Click);
+    connect(cmdFindNext, &QPushButton::clicked, this, &FrmZoek::cmdFindNext_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(help, &QShortcut::activated, this, [helpRequested] {
+        if (helpRequested)
+            helpRequested();
+    });
+
+    Form_Load();
+}
+
+void FrmZoek::Form_Load()
+{
+    cmdFindNext->setText(u"Zoek &volgende"_s);
+    setWindowTitle(u"Zoeken - Typ tekst en druk op Enter"_s);
+    CenterForm(this);
+}
+
+void FrmZoek::cmdFindFirst_Click()
+{
+    SearchOK = true;
+    SearchFromStart = true;
+    FindWhat = txtFindWhat->text();
+    accept();
+}
+
+void FrmZoek::cmdFindNext_Click()
+{
+    SearchOK = true;
+    FindWhat = txtFindWhat->text();
+    accept();
+}
+
+bool FrmZoek::GetSearchStr(bool &fromStart, QString &searchStr, const std::function<void()> &helpRequested)
+{
+    // Made afresh for every question, so the text box always starts empty.
+    FrmZoek dialog(helpRequested);
+    dialog.SearchOK = false;
+    dialog.SearchFromStart = false;
+    dialog.exec();
+    if (dialog.SearchOK) {
+        fromStart = dialog.SearchFromStart;
+        searchStr = dialog.FindWhat;
+    }
+    return dialog.SearchOK;
+}
+
+} // namespace Woord

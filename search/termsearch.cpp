@@ -1,0 +1,126 @@
+#include "search/termsearch.h"
+
+#include "glossary/codepage.h"
+
+#include <algorithm>
+#include <array>
+#include <functional>
+
+using namespace Qt::StringLiterals;
+
+namespace Woord {
+
+namespace {
+
+// Windows-1252 lower case: A-Z, the accented capitals À..Þ (not ×), and Š, Œ,
+// Ž and Ÿ. An accented letter stays apart from the plain one.
+constexpr std::array<unsigned char, 256> lowerTable()
+{
+    std::array<unsigned char, 256> table{};
+    for (int c = 0; c < 256; ++c)
+        table[c] = static_cast<unsigned char>(c);
+    for (int c = 'A'; c <= 'Z'; ++c)
+        table[c] = static_cast<unsigned char>(c + 32);
+    for (int c = 0xC0; c <= 0xDE; ++c) {
+        if (c != 0xD7)
+            table[c] = static_cast<unsigned char>(c + 32);
+    }
+    table[0x8A] = 0x9A;
+    table[0x8C] = 0x9C;
+    table[0x8E] = 0x9E;
+    table[0x9F] = 0xFF;
+    return table;
+}
+
+constexpr std::array<unsigned char, 256> lower = lowerTable();
+
+// The search text as folded Windows-1252 bytes; false when it holds a
+// character no glossary can hold, so it cannot be found.
+bool foldedPattern(const QString &text, QByteArray &pattern)
+{
+    pattern.reserve(text.size());
+    for (const char32_t c : text.toUcs4()) {
+        const int code = CodePage::fromUnicode(c);
+        if (code < 0)
+            return false;
+        pattern.append(static_cast<char>(lower[static_cast<unsigned char>(code)]));
+    }
+    return true;
+}
+
+bool within(QByteArrayView field, const char *hit, qsizetype length)
+{
+    return hit >= field.data() && hit + length <= field.data() + field.size();
+}
+
+} // namespace
+
+TermSearch::TermSearch(const Glossary &glossary)
+    : m_glossary(glossary)
+{
+}
+
+void TermSearch::fold()
+{
+    if (m_folded)
+        return;
+    const QByteArrayView plain = m_glossary.plainBytes();
+    m_foldedBytes = QByteArray(plain.size(), Qt::Uninitialized);
+    auto *out = reinterpret_cast<unsigned char *>(m_foldedBytes.data());
+    const auto *in = reinterpret_cast<const unsigned char *>(plain.data());
+    for (qsizetype i = 0; i < plain.size(); ++i)
+        out[i] = lower[in[i]];
+    m_entryStarts.clear();
+    m_entryStarts.reserve(m_glossary.AantalBegrippen);
+    for (qint32 i = 1; i <= m_glossary.AantalBegrippen; ++i)
+        m_entryStarts.append(m_glossary.termBytes(i).data() - plain.data());
+    m_folded = true;
+}
+
+qint32 TermSearch::entryAt(qsizetype offset, qsizetype length) const
+{
+    const auto after = std::upper_bound(m_entryStarts.begin(), m_entryStarts.end(), offset);
+    if (after == m_entryStarts.begin())
+        return 0;
+    const auto entry = static_cast<qint32>(after - m_entryStarts.begin());
+    const char *hit = m_glossary.plainBytes().data() + offset;
+    if (within(m_glossary.termBytes(entry), hit, length) || within(m_glossary.descriptionBytes(entry), hit, length))
+        return entry;
+    return 0;
+}
+
+qint32 TermSearch::SearchTerms(const QString &searchStr, qint32 startIndex)
+{
+    startIndex = std::max(startIndex, 1);
+    if (startIndex > m_glossary.AantalBegrippen)
+        return 0;
+    QByteArray pattern;
+    if (!foldedPattern(searchStr, pattern))
+        return 0;
+    if (pattern.isEmpty())
+        return startIndex;
+
+    fold();
+    const char *const begin = m_foldedBytes.constData();
+    const char *const end = begin + m_foldedBytes.size();
+    const std::boyer_moore_horspool_searcher searcher(pattern.cbegin(), pattern.cend());
+    const char *from = begin + m_entryStarts.at(startIndex - 1);
+    while (from < end) {
+        const char *hit = std::search(from, end, searcher);
+        if (hit == end)
+            return 0;
+        // A hit that runs over a field's quotes or separators is no hit.
+        if (const qint32 entry = entryAt(hit - begin, pattern.size()))
+            return entry;
+        from = hit + 1;
+    }
+    return 0;
+}
+
+Message notFoundMessage(const QString &title, const QString &searchStr)
+{
+    return {title, u"Het gezochte "_s + u"-- "_s + searchStr + u" --"_s + u" komt niet meer voor."_s,
+            MessageIcon::Information};
+}
+
+} // namespace Woord
