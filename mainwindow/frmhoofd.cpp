@@ -90,6 +90,7 @@ FrmHoofd::FrmHoofd(Platform &platform, AppState &state, QWidget *parent)
     createMenus();
     setTabOrder();
     watchMouse();
+    watchKeys();
     // The window keeps the size it was laid out for: 9720 x 7980 twips of
     // client area below the menu bar.
     layout()->setSizeConstraint(QLayout::SetFixedSize);

@@ -75,6 +75,7 @@ private:
     void createLines(QWidget *surface);
     void setTabOrder();
     void createMenus();
+    void watchKeys();
     void watchMouse();
 
     // The key handling that sees every key before the focused control.

@@ -1,6 +1,7 @@
-// The main window's keys and status line. The window sees every key press
-// before the control that has the focus, acts on the function keys and
-// Ctrl+F, and leaves the key to that control as well. Moving the mouse over a
+// The main window's keys and status line. The window watches its own
+// platform window, so it sees every key press once, before the control that
+// has the focus; it acts on the function keys and Ctrl+F and leaves the key to
+// that control as well. Moving the mouse over a
 // control of the status table puts its help text in the status line; over the
 // bare window (where only lines and the tip's shapes lie) the greeting.
 
@@ -12,15 +13,23 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QWindow>
 
 namespace Woord {
 
+void FrmHoofd::watchKeys()
+{
+    create();
+    windowHandle()->installEventFilter(this);
+}
+
 void FrmHoofd::watchMouse()
 {
-    qApp->installEventFilter(this);
     m_surface->setMouseTracking(true);
+    m_surface->installEventFilter(this);
     for (QWidget *child : m_surface->findChildren<QWidget *>()) {
         child->setMouseTracking(true);
+        child->installEventFilter(this);
         // Lines and the tip's shapes take no mouse input: the window's own
         // surface lies under them.
         const bool decoration
@@ -34,19 +43,15 @@ void FrmHoofd::watchMouse()
 
 bool FrmHoofd::eventFilter(QObject *watched, QEvent *event)
 {
-    auto *widget = qobject_cast<QWidget *>(watched);
-    if (!widget || widget->window() != this)
+    if (watched == windowHandle() && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        Form_KeyDown(key->key(), key->modifiers());
         return QMainWindow::eventFilter(watched, event);
-
-    if (event->type() == QEvent::KeyPress) {
-        // Once per key: when it reaches the control that has the focus (or
-        // the window itself when no control has it), not again on its way up.
-        QWidget *first = QApplication::focusWidget() ? QApplication::focusWidget() : this;
-        if (widget == first) {
-            const auto *key = static_cast<QKeyEvent *>(event);
-            Form_KeyDown(key->key(), key->modifiers());
-        }
-    } else if (event->type() == QEvent::MouseMove && !static_cast<QMouseEvent *>(event)->buttons()) {
+    }
+    auto *widget = qobject_cast<QWidget *>(watched);
+    if (!widget)
+        return QMainWindow::eventFilter(watched, event);
+    if (event->type() == QEvent::MouseMove && !static_cast<QMouseEvent *>(event)->buttons()) {
         if (widget == m_surface)
             ShowGreeting();
         else if (m_surface->isAncestorOf(widget))

@@ -77,6 +77,13 @@ void FrmZoek::Form_Load()
     CenterForm(this);
 }
 
+void FrmZoek::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // Once shown, the window's frame is known: centre the whole of it.
+    CenterForm(this);
+}
+
 void FrmZoek::cmdFindFirst_Click()
 {
     SearchOK = true;

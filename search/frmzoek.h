@@ -29,6 +29,9 @@ public:
     bool SearchFromStart = false;
     QString FindWhat;
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void Form_Load();
     void cmdFindFirst_Click();

@@ -1,0 +1,206 @@
+#include "search/frmzoek.h"
+#include "support/modal.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+
+using namespace Woord;
+using Woord::Test::whenModalOpens;
+
+namespace {
+
+struct Answer {
+    bool result = false;
+    bool fromStart = false;
+    QString text;
+};
+
+// Opens the dialog with the caller's values `fromStart` and `text`, lets
+// `act` work the dialog, and returns what GetSearchStr gave back.
+Answer ask(std::function<void(FrmZoek *)> act, bool fromStart = false, const QString &text = QStringLiteral("oud"),
+           std::function<void()> help = {})
+{
+    whenModalOpens<FrmZoek>(std::move(act));
+    Answer answer{false, fromStart, text};
+    answer.result = FrmZoek::GetSearchStr(answer.fromStart, answer.text, help);
+    return answer;
+}
+
+void type(FrmZoek *dialog, const QString &text)
+{
+    auto *box = dialog->findChild<QLineEdit *>(QStringLiteral("txtFindWhat"));
+    QVERIFY(box);
+    QCOMPARE(box->text(), QString()); // empty at every opening
+    QCOMPARE(QApplication::focusWidget(), box);
+    QTest::keyClicks(box, text);
+}
+
+} // namespace
+
+class TestFrmZoek : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void enterFindsFromTheStart();
+    void findNextFromTheCurrent();
+    void cancelLeavesTheCallersValues_data();
+    void cancelLeavesTheCallersValues();
+    void emptyAndSpacedTexts();
+    void enterOnAFocusedButtonPressesIt();
+    void tabOrder();
+    void layoutAndTitle();
+    void f1AsksForHelpAndStaysOpen();
+};
+
+void TestFrmZoek::enterFindsFromTheStart()
+{
+    const Answer answer = ask([](FrmZoek *dialog) {
+        type(dialog, QStringLiteral("Net"));
+        QTest::keyClick(dialog->findChild<QLineEdit *>(QStringLiteral("txtFindWhat")), Qt::Key_Return);
+    });
+    QVERIFY(answer.result);
+    QVERIFY(answer.fromStart);
+    QCOMPARE(answer.text, QStringLiteral("Net"));
+}
+
+void TestFrmZoek::findNextFromTheCurrent()
+{
+    const Answer answer = ask(
+        [](FrmZoek *dialog) {
+            type(dialog, QStringLiteral("byte"));
+            QTest::keyClick(dialog->windowHandle(), Qt::Key_V, Qt::AltModifier);
+            // An access key presses its button the way a click does, a moment later.
+            QTRY_VERIFY(!dialog->isVisible());
+        },
+        true);
+    QVERIFY(answer.result);
+    QVERIFY(!answer.fromStart);
+    QCOMPARE(answer.text, QStringLiteral("byte"));
+}
+
+void TestFrmZoek::cancelLeavesTheCallersValues_data()
+{
+    QTest::addColumn<int>("how");
+    QTest::newRow("Escape") << 0;
+    QTest::newRow("Annuleren") << 1;
+    QTest::newRow("Alt+A") << 2;
+    QTest::newRow("closing the window") << 3;
+}
+
+void TestFrmZoek::cancelLeavesTheCallersValues()
+{
+    QFETCH(int, how);
+    const Answer answer = ask(
+        [how](FrmZoek *dialog) {
+            type(dialog, QStringLiteral("nieuw"));
+            if (how == 0)
+                QTest::keyClick(dialog->findChild<QLineEdit *>(QStringLiteral("txtFindWhat")), Qt::Key_Escape);
+            else if (how == 1)
+                QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdCancel")), Qt::LeftButton);
+            else if (how == 2)
+                QTest::keyClick(dialog->windowHandle(), Qt::Key_A, Qt::AltModifier);
+            if (how != 3)
+                QTRY_VERIFY(!dialog->isVisible());
+            else
+                dialog->close();
+        },
+        true, QStringLiteral("oud"));
+    QVERIFY(!answer.result);
+    QVERIFY(answer.fromStart);
+    QCOMPARE(answer.text, QStringLiteral("oud"));
+}
+
+void TestFrmZoek::emptyAndSpacedTexts()
+{
+    Answer answer = ask([](FrmZoek *dialog) {
+        QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdFindFirst")), Qt::LeftButton);
+    });
+    QVERIFY(answer.result);
+    QCOMPARE(answer.text, QString());
+
+    answer = ask([](FrmZoek *dialog) {
+        type(dialog, QStringLiteral("  Hoofd Letters "));
+        QTest::keyClick(dialog->windowHandle(), Qt::Key_Z, Qt::AltModifier);
+        QTRY_VERIFY(!dialog->isVisible());
+    });
+    QVERIFY(answer.result);
+    QVERIFY(answer.fromStart);
+    QCOMPARE(answer.text, QStringLiteral("  Hoofd Letters "));
+}
+
+void TestFrmZoek::enterOnAFocusedButtonPressesIt()
+{
+    Answer answer = ask([](FrmZoek *dialog) {
+        type(dialog, QStringLiteral("x"));
+        auto *next = dialog->findChild<QPushButton *>(QStringLiteral("cmdFindNext"));
+        next->setFocus();
+        QTest::keyClick(next, Qt::Key_Return);
+    });
+    QVERIFY(answer.result);
+    QVERIFY(!answer.fromStart);
+
+    answer = ask([](FrmZoek *dialog) {
+        type(dialog, QStringLiteral("x"));
+        auto *cancel = dialog->findChild<QPushButton *>(QStringLiteral("cmdCancel"));
+        cancel->setFocus();
+        QTest::keyClick(cancel, Qt::Key_Return);
+    });
+    QVERIFY(!answer.result);
+}
+
+void TestFrmZoek::tabOrder()
+{
+    QStringList order;
+    ask([&order](FrmZoek *dialog) {
+        for (int i = 0; i < 4; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            order.append(QApplication::focusWidget()->objectName());
+        }
+        dialog->reject();
+    });
+    QCOMPARE(order,
+             (QStringList{QStringLiteral("cmdFindFirst"), QStringLiteral("cmdCancel"), QStringLiteral("cmdFindNext"),
+                          QStringLiteral("txtFindWhat")}));
+}
+
+void TestFrmZoek::layoutAndTitle()
+{
+    ask([](FrmZoek *dialog) {
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Zoeken - Typ tekst en druk op Enter"));
+        QCOMPARE(dialog->size(), QSize(316, 83));
+        QCOMPARE(dialog->findChild<QPushButton *>(QStringLiteral("cmdFindFirst"))->text(),
+                 QStringLiteral("&Zoek eerste"));
+        QCOMPARE(dialog->findChild<QPushButton *>(QStringLiteral("cmdFindNext"))->text(),
+                 QStringLiteral("Zoek &volgende"));
+        QCOMPARE(dialog->findChild<QPushButton *>(QStringLiteral("cmdCancel"))->text(), QStringLiteral("&Annuleren"));
+        QVERIFY(dialog->findChild<QPushButton *>(QStringLiteral("cmdFindFirst"))->isDefault());
+        auto *box = dialog->findChild<QLineEdit *>(QStringLiteral("txtFindWhat"));
+        QVERIFY(box->font().bold());
+        // Centred on the screen.
+        const QRect screen = dialog->screen()->geometry();
+        QVERIFY(qAbs(dialog->frameGeometry().center().x() - screen.center().x()) <= 1);
+        QVERIFY(qAbs(dialog->frameGeometry().center().y() - screen.center().y()) <= 1);
+        dialog->reject();
+    });
+}
+
+void TestFrmZoek::f1AsksForHelpAndStaysOpen()
+{
+    int helps = 0;
+    const Answer answer = ask(
+        [](FrmZoek *dialog) {
+            type(dialog, QStringLiteral("help"));
+            QTest::keyClick(dialog->findChild<QLineEdit *>(QStringLiteral("txtFindWhat")), Qt::Key_F1);
+            QVERIFY(dialog->isVisible());
+            QTest::keyClick(dialog->findChild<QLineEdit *>(QStringLiteral("txtFindWhat")), Qt::Key_Return);
+        },
+        false, QString(), [&helps] { ++helps; });
+    QCOMPARE(helps, 1);
+    QVERIFY(answer.result);
+    QCOMPARE(answer.text, QStringLiteral("help"));
+}
+
+QTEST_MAIN(TestFrmZoek)
+#include "tst_frmzoek.moc"

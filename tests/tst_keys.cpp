@@ -1,0 +1,329 @@
+#include "mainwindow/greeting.h"
+#include "mainwindow/statushelp.h"
+#include "search/frmzoek.h"
+#include "support/mainwindowfixture.h"
+#include "support/modal.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QScrollBar>
+
+using namespace Woord;
+using Woord::Test::MainWindowFixture;
+using Woord::Test::whenModalOpens;
+
+class TestKeys : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void functionKeysWhereverTheFocusIs_data();
+    void functionKeysWhereverTheFocusIs();
+    void keysGoOnToTheFocusedControl();
+    void ctrlFOpensTheSearch_data();
+    void ctrlFOpensTheSearch();
+    void altF4EndsThroughTheShutDown();
+    void f4WithoutAltDoesNothing();
+    void f1OpensTheHelpOnce();
+
+    void statusTexts_data();
+    void statusTexts();
+    void bareWindowGreets();
+    void otherControlsKeepTheText();
+    void statusBeforeAnyMovement();
+    void greetingBoundaries_data();
+    void greetingBoundaries();
+    void greetingWithoutCompanyName();
+
+private:
+    void start(int entries = 1250);
+    void moveOver(QWidget *widget, QPoint at = {});
+    QString status() const { return f->control<QLabel>(QStringLiteral("Lbl_StatusHelp"))->text(); }
+
+    std::unique_ptr<MainWindowFixture> f;
+};
+
+void TestKeys::init()
+{
+    f = std::make_unique<MainWindowFixture>();
+}
+
+void TestKeys::cleanup()
+{
+    f.reset();
+}
+
+void TestKeys::start(int entries)
+{
+    f->writeGlossary(Test::wod(MainWindowFixture::numberedEntries(entries)));
+    QCOMPARE(f->start(), FrmHoofd::LoadOutcome::Show);
+    f->window->show();
+    QApplication::setActiveWindow(f->window.get());
+    QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
+    f->state.CurrRecord = 500;
+    f->window->ShowRecord();
+    f->window->SyncListIndex();
+}
+
+void TestKeys::moveOver(QWidget *widget, QPoint at)
+{
+    if (at.isNull())
+        at = widget->rect().center();
+    QTest::mouseMove(widget, at);
+    QApplication::processEvents();
+}
+
+void TestKeys::functionKeysWhereverTheFocusIs_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("entry");
+
+    const int shift = Qt::ShiftModifier;
+    for (const QString &focus :
+         {QStringLiteral("List_Grid"), QStringLiteral("HScroll_Record"), QStringLiteral("Knp_EersteRecord")}) {
+        const QByteArray in = " in " + focus.toLatin1();
+        QTest::newRow("F5" + in) << focus << int(Qt::Key_F5) << 0 << 499;
+        QTest::newRow("Shift+F5" + in) << focus << int(Qt::Key_F5) << shift << 499;
+        QTest::newRow("F6" + in) << focus << int(Qt::Key_F6) << 0 << 501;
+        QTest::newRow("Ctrl+Alt+F6" + in)
+            << focus << int(Qt::Key_F6) << int(Qt::ControlModifier | Qt::AltModifier) << 501;
+        QTest::newRow("F7" + in) << focus << int(Qt::Key_F7) << 0 << 1;
+        QTest::newRow("F8" + in) << focus << int(Qt::Key_F8) << shift << 1250;
+    }
+}
+
+void TestKeys::functionKeysWhereverTheFocusIs()
+{
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(int, entry);
+
+    start();
+    QWidget *control = f->control<QWidget>(focus);
+    control->setFocus();
+    QCOMPARE(QApplication::focusWidget(), control);
+    QTest::keyClick(f->window->windowHandle(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(f->state.CurrRecord, entry);
+    QCOMPARE(f->control<QListView>(QStringLiteral("List_Grid"))->currentIndex().row(), entry - 1);
+    QCOMPARE(f->control<QScrollBar>(QStringLiteral("HScroll_Record"))->value(), entry);
+    QCOMPARE(f->platform.beeps, 0);
+}
+
+void TestKeys::keysGoOnToTheFocusedControl()
+{
+    start();
+    auto *list = f->control<QListView>(QStringLiteral("List_Grid"));
+    list->setFocus();
+    // F alone is no shortcut: the list takes it and jumps to a term with F...
+    // none here, so nothing changes; Down is the list's own key.
+    QWindow *window = f->window->windowHandle();
+    QTest::keyClick(window, Qt::Key_F);
+    QCOMPARE(f->state.CurrRecord, 500);
+    QTest::keyClick(window, Qt::Key_Down);
+    QCOMPARE(f->state.CurrRecord, 501);
+    // F8 is seen by the window first and then reaches the list, whose own End
+    // key would have done the same; F5 then steps back from the last entry.
+    QTest::keyClick(window, Qt::Key_F8);
+    QCOMPARE(f->state.CurrRecord, 1250);
+    QTest::keyClick(window, Qt::Key_F5);
+    QCOMPARE(f->state.CurrRecord, 1249);
+    QCOMPARE(QApplication::focusWidget(), list);
+}
+
+void TestKeys::ctrlFOpensTheSearch_data()
+{
+    QTest::addColumn<int>("modifiers");
+    QTest::newRow("Ctrl+F") << int(Qt::ControlModifier);
+    QTest::newRow("Ctrl+Shift+F") << int(Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::newRow("Ctrl+Alt+F") << int(Qt::ControlModifier | Qt::AltModifier);
+}
+
+void TestKeys::ctrlFOpensTheSearch()
+{
+    QFETCH(int, modifiers);
+    start();
+    bool opened = false;
+    whenModalOpens<FrmZoek>([&opened](FrmZoek *dialog) {
+        opened = true;
+        QTest::keyClicks(dialog->findChild<QLineEdit *>(QStringLiteral("txtFindWhat")), QStringLiteral("begrip 0042"));
+        QTest::keyClick(dialog->findChild<QLineEdit *>(QStringLiteral("txtFindWhat")), Qt::Key_Return);
+    });
+    f->control<QListView>(QStringLiteral("List_Grid"))->setFocus();
+    QTest::keyClick(f->window->windowHandle(), Qt::Key_F, Qt::KeyboardModifiers(modifiers));
+    QVERIFY(opened);
+    QCOMPARE(f->state.CurrRecord, 42);
+}
+
+void TestKeys::altF4EndsThroughTheShutDown()
+{
+    start();
+    QTest::keyClick(f->window->windowHandle(), Qt::Key_F4, Qt::AltModifier);
+    QVERIFY(!f->window->isVisible());
+    QCOMPARE(f->platform.store.commits, 1);
+    QCOMPARE(f->platform.store.stored.value(QStringLiteral("gebruik")), QStringLiteral("2"));
+}
+
+void TestKeys::f4WithoutAltDoesNothing()
+{
+    start();
+    QTest::keyClick(f->window->windowHandle(), Qt::Key_F4);
+    QTest::keyClick(f->window->windowHandle(), Qt::Key_F4, Qt::ControlModifier);
+    QVERIFY(f->window->isVisible());
+    QCOMPARE(f->platform.store.commits, 0);
+    QCOMPARE(f->state.CurrRecord, 500);
+}
+
+void TestKeys::f1OpensTheHelpOnce()
+{
+    start();
+    // No help file in the program folder: the message, exactly once.
+    QTest::keyClick(f->window->windowHandle(), Qt::Key_F1);
+    QCOMPARE(f->platform.messages.size(), 1);
+    QCOMPARE(f->platform.opened.size(), 0);
+
+    // With the file there, the shell gets it, once, and no message comes.
+    QFile help(f->folder.filePath(QStringLiteral("woordorakelaar.htm")));
+    QVERIFY(help.open(QIODevice::WriteOnly));
+    help.write("<html></html>");
+    help.close();
+    QTest::keyClick(f->window->windowHandle(), Qt::Key_F1, Qt::ShiftModifier);
+    QCOMPARE(f->platform.opened, QStringList{f->state.DataMap + QStringLiteral("woordorakelaar.htm")});
+    QCOMPARE(f->platform.messages.size(), 1);
+}
+
+void TestKeys::statusTexts_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("List_Grid") << "List_Grid"
+                               << "Volledig alfabetisch overzicht van alle begrippen";
+    QTest::newRow("Lbl_Begrip") << "Lbl_Begrip"
+                                << "Een <Begrip> waarvan u de verklaring hieronder kan lezen";
+    QTest::newRow("Lbl_Beschrijving") << "Lbl_Beschrijving"
+                                      << "De verklaring van het <Begrip>";
+    QTest::newRow("Lbl_CurrRecord") << "Lbl_CurrRecord"
+                                    << "Doorloop de begrippenlijst d.m.v. scrollen. Klik op de pijltjes";
+    QTest::newRow("Knp_EersteRecord") << "Knp_EersteRecord"
+                                      << "Naar het eerste begrip in de begrippenlijst gaan.";
+    QTest::newRow("Knp_LaatsteRecord") << "Knp_LaatsteRecord"
+                                       << "Naar het laatste begrip in de begrippenlijst gaan";
+    QTest::newRow("Lbl_Tip") << "Lbl_Tip"
+                             << "Druk op F3 om te zoeken naar een woord in de lijst";
+    QTest::newRow("Img_Tip") << "Img_Tip"
+                             << "Druk op F3 om te zoeken naar een woord in de lijst";
+}
+
+void TestKeys::statusTexts()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, text);
+
+    start();
+    QCOMPARE(StatusHelp::textFor(control), text);
+    QWidget *widget = f->control<QWidget>(control);
+    if (auto *list = qobject_cast<QListView *>(widget))
+        widget = list->viewport();
+    moveOver(widget, widget->rect().topLeft() + QPoint(3, 3));
+    QCOMPARE(status(), text);
+}
+
+void TestKeys::bareWindowGreets()
+{
+    start();
+    f->platform.time = QTime(20, 15);
+    moveOver(f->control<QListView>(QStringLiteral("List_Grid"))->viewport());
+    QCOMPARE(status(), QStringLiteral("Volledig alfabetisch overzicht van alle begrippen"));
+    QWidget *surface = f->window->centralWidget();
+    // Beside the list, where nothing lies but the window itself.
+    moveOver(surface, QPoint(261, 300));
+    QCOMPARE(status(), QStringLiteral("WLK-Velde wenst u een goede avond"));
+    // Worked out afresh at every movement.
+    f->platform.time = QTime(8, 0);
+    moveOver(surface, QPoint(261, 310));
+    QCOMPARE(status(), QStringLiteral("WLK-Velde wenst u een goede morgen"));
+    // The lines and the tip's shapes are bare window too.
+    moveOver(f->control<QLabel>(QStringLiteral("Lbl_CurrRecord")));
+    f->platform.time = QTime(23, 0);
+    const QWidget *line = f->control<QWidget>(QStringLiteral("Line3"));
+    moveOver(surface, line->geometry().center());
+    QCOMPARE(status(), QStringLiteral("WLK-Velde wenst u een goede avond"));
+    moveOver(f->control<QLabel>(QStringLiteral("Lbl_CurrRecord")));
+    moveOver(surface, QPoint(637, 490)); // the tip's grey shadow, beside the yellow box
+    QCOMPARE(status(), QStringLiteral("WLK-Velde wenst u een goede avond"));
+}
+
+void TestKeys::otherControlsKeepTheText()
+{
+    start();
+    moveOver(f->control<QListView>(QStringLiteral("List_Grid"))->viewport());
+    const QString listText = QStringLiteral("Volledig alfabetisch overzicht van alle begrippen");
+    QCOMPARE(status(), listText);
+    for (const QString &name : {QStringLiteral("HScroll_Record"), QStringLiteral("Frame1"),
+                                QStringLiteral("Lbl_Beschrijving_Achtergrond"), QStringLiteral("Lbl_StatusHelp")}) {
+        QWidget *widget = f->control<QWidget>(name);
+        QPoint at = widget->rect().center();
+        if (name == QStringLiteral("Frame1"))
+            at = QPoint(2, 2);
+        if (name == QStringLiteral("Lbl_Beschrijving_Achtergrond"))
+            at = QPoint(widget->width() - 3, widget->height() - 3); // below the description's own label
+        moveOver(widget, at);
+        QVERIFY2(status() == listText, qPrintable(name + QStringLiteral(": ") + status()));
+    }
+}
+
+void TestKeys::statusBeforeAnyMovement()
+{
+    start();
+    QCOMPARE(status(), QStringLiteral("Woordorakelaar v1.0"));
+}
+
+void TestKeys::greetingBoundaries_data()
+{
+    QTest::addColumn<QTime>("time");
+    QTest::addColumn<QString>("wish");
+
+    QTest::newRow("00:00") << QTime(0, 0) << " wenst u een goede nacht";
+    QTest::newRow("05:59") << QTime(5, 59) << " wenst u een goede nacht";
+    QTest::newRow("06:00") << QTime(6, 0) << " wenst u een goede morgen";
+    QTest::newRow("09:59") << QTime(9, 59) << " wenst u een goede morgen";
+    QTest::newRow("10:00") << QTime(10, 0) << " wenst u een goede voormiddag";
+    QTest::newRow("11:59") << QTime(11, 59) << " wenst u een goede voormiddag";
+    QTest::newRow("12:00") << QTime(12, 0) << " wenst u een goede middag";
+    QTest::newRow("13:59") << QTime(13, 59) << " wenst u een goede middag";
+    QTest::newRow("14:00") << QTime(14, 0) << " wenst u een goede namiddag";
+    QTest::newRow("17:59") << QTime(17, 59) << " wenst u een goede namiddag";
+    QTest::newRow("18:00") << QTime(18, 0) << " wenst u een goede avond";
+    QTest::newRow("23:59") << QTime(23, 59) << " wenst u een goede avond";
+}
+
+void TestKeys::greetingBoundaries()
+{
+    QFETCH(QTime, time);
+    QFETCH(QString, wish);
+
+    QCOMPARE(Greeting::suffix(time.hour()), std::optional<QString>(wish));
+    start();
+    f->platform.time = time;
+    f->window->ShowGreeting();
+    QCOMPARE(status(), QStringLiteral("WLK-Velde") + wish);
+}
+
+void TestKeys::greetingWithoutCompanyName()
+{
+    QCOMPARE(Greeting::ShowGreetingText(QString(), 7),
+             std::optional<QString>(QStringLiteral(" wenst u een goede morgen")));
+    QCOMPARE(Greeting::suffix(24), std::nullopt);
+    QCOMPARE(Greeting::suffix(-1), std::nullopt);
+}
+
+QTEST_MAIN(TestKeys)
+#include "tst_keys.moc"

@@ -1,0 +1,123 @@
+#include "glossary/loader.h"
+#include "search/termsearch.h"
+#include "support/wodbytes.h"
+
+#include <QTest>
+
+using namespace Woord;
+using Woord::Test::Entry;
+
+namespace {
+
+Glossary glossaryOf(const QList<Entry> &entries)
+{
+    LoadResult load = LoadDatabase(Test::wod(entries));
+    if (load.status != LoadStatus::Loaded)
+        qFatal("test glossary did not load");
+    return std::move(load.glossary);
+}
+
+const QList<Entry> entries = {
+    {QStringLiteral("Internet"), QStringLiteral("Wereldwijd stelsel van computers.")}, // 1
+    {QStringLiteral("Netwerk"), QStringLiteral("Verbonden computers.")}, // 2
+    {QStringLiteral("Café"), QStringLiteral("Plaats met koffie, geen *sterren* of vragen?")}, // 3
+    {QStringLiteral("CAFE"), QStringLiteral("Zonder accent.")}, // 4
+    {QStringLiteral("Modem"), QStringLiteral("Zet signalen om; ÉÉN kastje, ŒUVRE.")}, // 5
+    {QStringLiteral("Router"), QStringLiteral("Stuurt pakketten door het NETWERK van de ISP.")}, // 6
+    {QStringLiteral("Z"), QStringLiteral("a\",\"b")}, // 7
+};
+
+} // namespace
+
+class TestSearch : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void hits_data();
+    void hits();
+    void walkThroughNet();
+    void noHitAcrossFields();
+    void emptyGlossary();
+    void notFoundMessage();
+};
+
+void TestSearch::hits_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("hit");
+
+    QTest::newRow("term first") << "net" << 1 << 1;
+    QTest::newRow("INTERNET") << "INTERNET" << 1 << 1;
+    QTest::newRow("internet") << "internet" << 1 << 1;
+    QTest::newRow("Internet") << "Internet" << 1 << 1;
+    QTest::newRow("description only") << "stelsel" << 1 << 1;
+    QTest::newRow("description of a later entry") << "pakketten" << 1 << 6;
+    QTest::newRow("from the middle") << "computers" << 2 << 2;
+    QTest::newRow("case of an accented letter") << "CAFÉ" << 1 << 3;
+    QTest::newRow("accent matters: e is not é") << "cafe" << 1 << 4;
+    QTest::newRow("accent matters: é is not e") << "café" << 4 << 0;
+    QTest::newRow("É finds é") << "één" << 1 << 5;
+    QTest::newRow("Œ finds œ") << "œuvre" << 1 << 5;
+    QTest::newRow("star is literal") << "*sterren*" << 1 << 3;
+    QTest::newRow("question mark is literal") << "vragen?" << 1 << 3;
+    QTest::newRow("wildcard is not one") << "ca*" << 1 << 0;
+    QTest::newRow("spaces must be there") << " computers." << 1 << 1;
+    QTest::newRow("trailing space not in text") << "Modem " << 1 << 0;
+    QTest::newRow("not in Windows-1252") << "\u2192" << 1 << 0;
+    QTest::newRow("start beyond the end") << "z" << 8 << 0;
+    QTest::newRow("last entry") << "\",\"" << 7 << 7;
+    QTest::newRow("nowhere") << "qqqq" << 1 << 0;
+}
+
+void TestSearch::hits()
+{
+    QFETCH(QString, text);
+    QFETCH(int, start);
+    QFETCH(int, hit);
+
+    const Glossary glossary = glossaryOf(entries);
+    TermSearch search(glossary);
+    QCOMPARE(search.SearchTerms(text, start), hit);
+}
+
+void TestSearch::walkThroughNet()
+{
+    const Glossary glossary = glossaryOf(entries);
+    TermSearch search(glossary);
+    QCOMPARE(search.SearchTerms(QStringLiteral("net"), 1), 1);
+    QCOMPARE(search.SearchTerms(QStringLiteral("net"), 2), 2);
+    QCOMPARE(search.SearchTerms(QStringLiteral("net"), 3), 6);
+    QCOMPARE(search.SearchTerms(QStringLiteral("net"), 7), 0);
+}
+
+void TestSearch::noHitAcrossFields()
+{
+    // Term "Modem" ends where its description starts; in the file a quote and
+    // a comma stand between them, and the search must not see across.
+    const Glossary glossary = glossaryOf(entries);
+    TermSearch search(glossary);
+    QCOMPARE(search.SearchTerms(QStringLiteral("modem\",\"zet"), 1), 0);
+    QCOMPARE(search.SearchTerms(QStringLiteral("modemzet"), 1), 0);
+    QCOMPARE(search.SearchTerms(QStringLiteral("isp."), 1), 6);
+    QCOMPARE(search.SearchTerms(QStringLiteral("isp.\"\r\n\"z"), 1), 0);
+}
+
+void TestSearch::emptyGlossary()
+{
+    const Glossary glossary = glossaryOf({});
+    TermSearch search(glossary);
+    QCOMPARE(search.SearchTerms(QStringLiteral("net"), 1), 0);
+}
+
+void TestSearch::notFoundMessage()
+{
+    const Message message = Woord::notFoundMessage(QStringLiteral("Woordorakelaar v1.0"), QStringLiteral("net"));
+    QCOMPARE(message.text, QStringLiteral("Het gezochte -- net -- komt niet meer voor."));
+    QCOMPARE(message.title, QStringLiteral("Woordorakelaar v1.0"));
+    QCOMPARE(message.icon, MessageIcon::Information);
+}
+
+QTEST_APPLESS_MAIN(TestSearch)
+#include "tst_search.moc"
