@@ -24,6 +24,8 @@ deps:
 bench: build
 	$(BUILD)/bench/bench_load --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
 	$(BUILD)/bench/bench_startup --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+	$(BUILD)/bench/bench_search --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
+	bench/search_vs_grep.sh $(BUILD)
 
 # The glossary reader under libFuzzer with AddressSanitizer and
 # UndefinedBehaviorSanitizer, for FUZZ_SECONDS seconds.

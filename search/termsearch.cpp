@@ -68,8 +68,21 @@ void TermSearch::fold()
     m_foldedBytes = QByteArray(plain.size(), Qt::Uninitialized);
     auto *out = reinterpret_cast<unsigned char *>(m_foldedBytes.data());
     const auto *in = reinterpret_cast<const unsigned char *>(plain.data());
-    for (qsizetype i = 0; i < plain.size(); ++i)
-        out[i] = lower[in[i]];
+    // A-Z and À..Þ (not ×) lie 32 below their small letters, which the
+    // compiler can do many bytes at a time; the four capitals of 0x80..0x9F
+    // are rare and put right afterwards.
+    unsigned char rare = 0;
+    for (qsizetype i = 0; i < plain.size(); ++i) {
+        const unsigned char c = in[i];
+        const bool ascii = static_cast<unsigned char>(c - 'A') < 26;
+        const bool latin = static_cast<unsigned char>(c - 0xC0) < 31 && c != 0xD7;
+        out[i] = static_cast<unsigned char>(c + ((ascii || latin) ? 32 : 0));
+        rare |= static_cast<unsigned char>((c & 0xE0) == 0x80 ? 1 : 0);
+    }
+    if (rare) {
+        for (qsizetype i = 0; i < plain.size(); ++i)
+            out[i] = lower[out[i]];
+    }
     m_entryStarts.clear();
     m_entryStarts.reserve(m_glossary.AantalBegrippen);
     for (qint32 i = 1; i <= m_glossary.AantalBegrippen; ++i)
