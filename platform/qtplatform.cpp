@@ -9,9 +9,54 @@
 #include <QMessageBox>
 #include <QUrl>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 using namespace Qt::StringLiterals;
 
 namespace Woord {
+
+namespace {
+
+// The maker as the program's own version information names it: on Windows
+// the CompanyName of the executable's version resource, elsewhere the
+// organization name the program was started with.
+QString companyName()
+{
+#ifdef Q_OS_WIN
+    wchar_t path[MAX_PATH];
+    if (!GetModuleFileNameW(nullptr, path, MAX_PATH))
+        return {};
+    DWORD unused = 0;
+    const DWORD size = GetFileVersionInfoSizeW(path, &unused);
+    if (size == 0)
+        return {};
+    QByteArray info(static_cast<qsizetype>(size), '\0');
+    if (!GetFileVersionInfoW(path, 0, size, info.data()))
+        return {};
+    struct Translation {
+        WORD language;
+        WORD codePage;
+    } *translation = nullptr;
+    UINT length = 0;
+    if (!VerQueryValueW(info.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void **>(&translation), &length)
+        || length < sizeof(Translation))
+        return {};
+    const QString key
+        = QString::asprintf("\\StringFileInfo\\%04x%04x\\CompanyName", translation->language, translation->codePage);
+    wchar_t *value = nullptr;
+    if (!VerQueryValueW(info.data(), reinterpret_cast<const wchar_t *>(key.utf16()), reinterpret_cast<void **>(&value),
+                        &length)
+        || length == 0)
+        return {};
+    return QString::fromWCharArray(value);
+#else
+    return QCoreApplication::organizationName();
+#endif
+}
+
+} // namespace
 
 QtPlatform::QtPlatform() = default;
 
@@ -37,7 +82,7 @@ ProcessFacts QtPlatform::processFacts()
     facts.major = Version::major;
     facts.minor = Version::minor;
     facts.revision = Version::revision;
-    facts.companyName = QCoreApplication::organizationName();
+    facts.companyName = companyName();
     return facts;
 }
 
