@@ -4,6 +4,9 @@
 #include "mainwindow/frmhoofd.h"
 
 #include "links/links.h"
+#include "windows/frmabout3d.h"
+#include "windows/frmlandencodes.h"
+#include "windows/frmsneltoetsen.h"
 
 #include <QFileInfo>
 #include <QMenuBar>
@@ -84,18 +87,32 @@ void FrmHoofd::mnu_database_kies_Click(qint16 index)
 
 void FrmHoofd::mnu_info_kies_Click(qint16 index)
 {
-    if (index == 2)
+    if (index == 0) {
+        FrmAbout3D about(
+            m_platform, m_state, [this] { OpenHelpFile(); }, this);
+        about.exec();
+    } else if (index == 2)
         m_platform.openWithShell(Links::programPage());
     else if (index == 4)
         m_platform.showMessage(Links::sources());
 }
 
-void FrmHoofd::mnu_extra_kies_Click(qint16) { }
+void FrmHoofd::mnu_extra_kies_Click(qint16 index)
+{
+    if (index == 0) {
+        FrmLandenCodes codes(this);
+        codes.exec();
+    }
+}
 
 void FrmHoofd::mnu_help_kies_Click(qint16 index)
 {
-    if (index == 0 || index == 2)
+    if (index == 0 || index == 2) {
         OpenHelp(index == 0 ? 0 : 1);
+    } else if (index == 4) {
+        FrmSneltoetsen keys(this);
+        keys.exec();
+    }
 }
 
 void FrmHoofd::OpenHelp(qint16 source)

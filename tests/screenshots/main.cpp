@@ -4,7 +4,11 @@
 
 #include "mainwindow/designfonts.h"
 #include "mainwindow/frmhoofd.h"
+#include "search/frmzoek.h"
 #include "support/fakeplatform.h"
+#include "windows/frmabout3d.h"
+#include "windows/frmlandencodes.h"
+#include "windows/frmsneltoetsen.h"
 
 #include <QApplication>
 #include <QDir>
@@ -19,6 +23,8 @@ bool save(QWidget &window, const QString &folder, const QString &name)
 {
     window.show();
     QApplication::processEvents();
+    // Dialogs are grabbed with their client area only; the title is noted.
+    std::printf("%s: \"%s\"\n", qPrintable(name), qPrintable(window.windowTitle()));
     const QString path = folder + QLatin1Char('/') + name + QStringLiteral(".png");
     const QPixmap picture = window.grab();
     const bool saved = !picture.isNull() && picture.save(path, "PNG");
@@ -59,6 +65,14 @@ int main(int argc, char *argv[])
         }
     }
     bool ok = save(hoofd, folder, QStringLiteral("FrmHoofd"));
-    hoofd.hide();
+
+    Woord::FrmZoek zoek({});
+    ok = save(zoek, folder, QStringLiteral("FrmZoek")) && ok;
+    Woord::FrmAbout3D about(platform, state, {});
+    ok = save(about, folder, QStringLiteral("FrmAbout3D")) && ok;
+    Woord::FrmLandenCodes codes;
+    ok = save(codes, folder, QStringLiteral("FrmLandenCodes")) && ok;
+    Woord::FrmSneltoetsen keys;
+    ok = save(keys, folder, QStringLiteral("FrmSneltoetsen")) && ok;
     return ok ? 0 : 1;
 }

@@ -25,8 +25,8 @@ void whenModalOpens(std::function<void(T *)> act, int attemptsLeft = 2000)
             return;
         }
         QApplication::setActiveWindow(window);
-        if (!QTest::qWaitForWindowActive(window))
-            QTest::qFail("the modal window did not become active", __FILE__, __LINE__);
+        if (!QTest::qWaitForWindowExposed(window) || !QTest::qWaitForWindowActive(window))
+            QTest::qFail("the modal window did not become visible and active", __FILE__, __LINE__);
         act(window);
         // A check that failed inside `act` left early: close the window, so
         // the test goes on instead of waiting for ever.

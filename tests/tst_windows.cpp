@@ -1,0 +1,280 @@
+#include "support/mainwindowfixture.h"
+#include "support/modal.h"
+#include "windows/countrycodes.h"
+#include "windows/frmabout3d.h"
+#include "windows/frmlandencodes.h"
+#include "windows/frmsneltoetsen.h"
+#include "windows/shortcutkeys.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+
+using namespace Woord;
+using Woord::Test::MainWindowFixture;
+using Woord::Test::whenModalOpens;
+
+class TestWindows : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void aboutLabels_data();
+    void aboutLabels();
+    void aboutLinkColours();
+    void aboutLinksOpenTheirTargets();
+    void aboutKeysAndModality();
+
+    void countryCodeRows();
+    void countryCodesWindow();
+
+    void shortcutLines();
+    void shortcutWindow();
+
+private:
+    void start(int entries);
+    QAction *menuItem(const QString &menu, int index) const;
+    QColor colour(QLabel *label) const { return label->palette().color(QPalette::Active, QPalette::WindowText); }
+
+    std::unique_ptr<MainWindowFixture> f;
+};
+
+void TestWindows::init()
+{
+    f = std::make_unique<MainWindowFixture>();
+}
+
+void TestWindows::cleanup()
+{
+    f.reset();
+}
+
+void TestWindows::start(int entries)
+{
+    f->writeGlossary(Test::wod(MainWindowFixture::numberedEntries(entries)));
+    QCOMPARE(f->start(), FrmHoofd::LoadOutcome::Show);
+    f->window->show();
+    QApplication::setActiveWindow(f->window.get());
+    QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
+}
+
+QAction *TestWindows::menuItem(const QString &menu, int index) const
+{
+    return f->control<QMenu>(menu)->actions().at(index);
+}
+
+void TestWindows::aboutLabels_data()
+{
+    QTest::addColumn<int>("entries");
+    QTest::newRow("empty glossary") << 0;
+    QTest::newRow("1250 entries") << 1250;
+}
+
+void TestWindows::aboutLabels()
+{
+    QFETCH(int, entries);
+    start(entries);
+    bool opened = false;
+    whenModalOpens<FrmAbout3D>([&opened, entries](FrmAbout3D *about) {
+        opened = true;
+        QCOMPARE(about->windowTitle(), QStringLiteral("Woordorakelaar v1.0"));
+        QVERIFY(about->windowFlags() & Qt::FramelessWindowHint);
+        QCOMPARE(about->size(), QSize(540, 358));
+        QCOMPARE(about->findChild<QLabel *>(QStringLiteral("Lbl_AantalBegrippenInDatabase"))->text(),
+                 QStringLiteral("%1 begrippen in de lijst").arg(entries));
+        QCOMPARE(about->findChild<QLabel *>(QStringLiteral("Lbl_DatabaseDatum"))->text(),
+                 QStringLiteral("Begrippenlijst laatst bijgewerkt op: 09/12/2026"));
+        const QString heading = about->findChild<QLabel *>(QStringLiteral("Lbl_AboutKop"))->text();
+        QVERIFY2(heading.startsWith(QStringLiteral("Woordorakelaar v1.0.4 \u00A9 ")), qPrintable(heading));
+        QVERIFY(heading.contains(QStringLiteral("WLK-Velde")));
+        QVERIFY(about->findChild<QLabel *>(QStringLiteral("Lbl_AboutWarning"))
+                    ->text()
+                    .contains(QStringLiteral("freeware")));
+        QCOMPARE(about->findChild<QLabel *>(QStringLiteral("Lbl_URL"))->toolTip(),
+                 QStringLiteral(" Is er een nieuwe versie of update beschikbaar? "));
+        QCOMPARE(about->findChild<QLabel *>(QStringLiteral("Lbl_Email"))->toolTip(),
+                 QStringLiteral(" Hebt u een vraag betreffende Woordorakelaar? "));
+        auto *button = about->findChild<QPushButton *>(QStringLiteral("Knp_About"));
+        QCOMPARE(button->text(), QStringLiteral("&O.K."));
+        QCOMPARE(button->toolTip(), QStringLiteral(" Sluit dit venster "));
+        QCOMPARE(QApplication::focusWidget(), button);
+        // The link pointer: a 32 x 32 picture with its point at (13, 5).
+        const QCursor cursor = about->findChild<QLabel *>(QStringLiteral("Lbl_URL"))->cursor();
+        QCOMPARE(cursor.pixmap().size(), QSize(32, 32));
+        QCOMPARE(cursor.hotSpot(), QPoint(13, 5));
+        const QRect screen = about->screen()->geometry();
+        QVERIFY(qAbs(about->frameGeometry().center().x() - screen.center().x()) <= 1);
+        about->accept();
+    });
+    QTest::keySequence(f->window->windowHandle(), QKeySequence(Qt::CTRL | Qt::Key_I));
+    QVERIFY(opened);
+}
+
+void TestWindows::aboutLinkColours()
+{
+    start(3);
+    whenModalOpens<FrmAbout3D>([this](FrmAbout3D *about) {
+        // Moves go through the window, as the real mouse's do.
+        const auto moveOver = [about](QWidget *widget, QPoint at) {
+            QTest::mouseMove(about->windowHandle(), widget->mapTo(about, at));
+        };
+        auto *url = about->findChild<QLabel *>(QStringLiteral("Lbl_URL"));
+        auto *mail = about->findChild<QLabel *>(QStringLiteral("Lbl_Email"));
+        const QColor orange(255, 128, 0);
+        const QColor blue(0, 0, 255);
+        const QColor buttonText = about->palette().color(QPalette::ButtonText);
+        QVERIFY(buttonText != orange);
+        QCOMPARE(colour(url), orange);
+        QCOMPARE(colour(mail), orange);
+
+        // Over "Website", across the picture to "E-mail": only "E-mail" is blue.
+        moveOver(url, url->rect().center());
+        QCOMPARE(colour(url), blue);
+        QCOMPARE(colour(mail), orange);
+        moveOver(about, QPoint(270, 60));
+        QCOMPARE(colour(url), buttonText);
+        QCOMPARE(colour(mail), buttonText);
+        moveOver(mail, mail->rect().center());
+        QCOMPARE(colour(mail), blue);
+        QCOMPARE(colour(url), buttonText);
+
+        // Other labels and the button change neither link.
+        moveOver(about->findChild<QLabel *>(QStringLiteral("Lbl_AboutWarning")), QPoint(5, 5));
+        moveOver(about->findChild<QPushButton *>(QStringLiteral("Knp_About")), QPoint(5, 5));
+        QCOMPARE(colour(mail), blue);
+        // The outline shapes are the window's surface.
+        moveOver(about, QPoint(1, 1));
+        QCOMPARE(colour(mail), buttonText);
+        about->accept();
+    });
+    menuItem(QStringLiteral("mnu_info"), 0)->trigger();
+}
+
+void TestWindows::aboutLinksOpenTheirTargets()
+{
+    start(3);
+    whenModalOpens<FrmAbout3D>([](FrmAbout3D *about) {
+        QTest::mouseClick(about->findChild<QLabel *>(QStringLiteral("Lbl_URL")), Qt::LeftButton);
+        QTest::mouseClick(about->findChild<QLabel *>(QStringLiteral("Lbl_Email")), Qt::LeftButton);
+        QVERIFY(about->isVisible()); // clicking a link keeps the window open
+        about->accept();
+    });
+    menuItem(QStringLiteral("mnu_info"), 0)->trigger();
+    QCOMPARE(f->platform.opened,
+             (QStringList{QStringLiteral("https://www.wlk-velde.example/"),
+                          QStringLiteral("mailto:info@wlk-velde.example?subject=Woordorakelaar v1.0.4&body=Hallo,")}));
+}
+
+void TestWindows::aboutKeysAndModality()
+{
+    start(3);
+    bool closedByEnter = false;
+    whenModalOpens<FrmAbout3D>([this, &closedByEnter](FrmAbout3D *about) {
+        QCOMPARE(QApplication::activeModalWidget(), about);
+        QVERIFY(about->isModal());
+        // F1 opens the help (here: its message, as there is no help file) and
+        // the window stays open.
+        QTest::keyClick(about->windowHandle(), Qt::Key_F1);
+        QVERIFY(about->isVisible());
+        QCOMPARE(f->platform.messages.size(), 1);
+        QTest::keyClick(about->windowHandle(), Qt::Key_Return);
+        closedByEnter = !about->isVisible();
+    });
+    menuItem(QStringLiteral("mnu_info"), 0)->trigger();
+    QVERIFY(closedByEnter);
+    // Unloaded when closed: nothing of it is left.
+    QVERIFY(f->window->findChildren<FrmAbout3D *>().isEmpty());
+}
+
+void TestWindows::countryCodeRows()
+{
+    const QStringList rows = CountryCodes::rows();
+    QCOMPARE(rows.size(), 252);
+    QCOMPARE(rows.first(), QStringLiteral("AD   Andorra"));
+    QCOMPARE(rows.last(), QStringLiteral("NATO Nato field"));
+    QCOMPARE(rows.indexOf(QStringLiteral("COM  US Commercial")), rows.indexOf(QStringLiteral("ZW   Zimbabwe")) + 1);
+    QCOMPARE(rows.at(242).left(2), QStringLiteral("ZW"));
+    for (const QString &row :
+         {QStringLiteral("CI   Cote D'Ivoire (Ivory Coast)"), QStringLiteral("GS   S. Georgia and S. Sandwich Isls."),
+          QStringLiteral("UK   United Kingdom"), QStringLiteral("ARPA Old style Arpanet"),
+          QStringLiteral("ORG  Non-Profit Organization")})
+        QVERIFY2(rows.contains(row), qPrintable(row));
+    for (const QString &row : rows) {
+        const QString code = row.left(5).trimmed();
+        QVERIFY2(code.size() >= 2 && code.size() <= 4 && code == code.toUpper(), qPrintable(row));
+        QCOMPARE(row.left(5), code.leftJustified(5, u' '));
+        QVERIFY2(row.size() > 5 && row.at(5) != u' ', qPrintable(row));
+    }
+}
+
+void TestWindows::countryCodesWindow()
+{
+    start(3);
+    for (int opening = 0; opening < 2; ++opening) {
+        bool checked = false;
+        whenModalOpens<FrmLandenCodes>([&checked](FrmLandenCodes *codes) {
+            QCOMPARE(codes->windowTitle(), QStringLiteral("Landencodes"));
+            auto *list = codes->findChild<QListWidget *>(QStringLiteral("Lst_LandenCodes"));
+            QCOMPARE(list->count(), 252); // not 504 on the second opening
+            QVERIFY(list->selectedItems().isEmpty());
+            QCOMPARE(list->item(0)->text(), QStringLiteral("AD   Andorra"));
+            QVERIFY(QFontInfo(list->font()).fixedPitch());
+            QVERIFY(list->font().bold());
+            auto *close = codes->findChild<QPushButton *>(QStringLiteral("Knp_Sluiten"));
+            QCOMPARE(QApplication::focusWidget(), close);
+            QTest::keyClick(codes->windowHandle(), Qt::Key_Escape);
+            QVERIFY(codes->isVisible()); // no cancel button: Escape does nothing
+            QTest::keyClick(codes->windowHandle(), Qt::Key_Space);
+            QTRY_VERIFY(!codes->isVisible());
+            checked = true;
+        });
+        menuItem(QStringLiteral("mnu_extra"), 0)->trigger();
+        QVERIFY(checked);
+    }
+}
+
+void TestWindows::shortcutLines()
+{
+    QCOMPARE(ShortcutKeys::helpText(),
+             QStringLiteral(
+                 "F1 = Help\r\nF3 = Zoeken && volgende zoeken.\r\nF5 = Vorig begrip in de begrippenlijst.\r\n"
+                 "F6 = Volgend begrip in de begrippenlijst.\r\nF7 = Naar eerste begrip in de begrippenlijst.\r\n"
+                 "F8 = Naar laatste begrip in de begrippenlijst.\r\nCTRL + F = Nieuwe zoekopdracht opgeven.\r\n"));
+    QCOMPARE(ShortcutKeys::shownText(QStringLiteral("F3 = Zoeken && volgende zoeken.")),
+             QStringLiteral("F3 = Zoeken & volgende zoeken."));
+    QCOMPARE(ShortcutKeys::shownText(QStringLiteral("&Sluiten")), QStringLiteral("Sluiten"));
+    QCOMPARE(ShortcutKeys::shownText(QStringLiteral("a &&& b")), QStringLiteral("a & b"));
+}
+
+void TestWindows::shortcutWindow()
+{
+    start(3);
+    for (int opening = 0; opening < 2; ++opening) {
+        bool checked = false;
+        whenModalOpens<FrmSneltoetsen>([&checked](FrmSneltoetsen *keys) {
+            QCOMPARE(keys->windowTitle(), QStringLiteral("Sneltoetsen"));
+            QCOMPARE(keys->helpCaption(), ShortcutKeys::helpText()); // rebuilt, not appended to
+            const QString shown = keys->findChild<QLabel *>(QStringLiteral("Lbl_Help"))->text();
+            const QStringList lines = shown.split(u'\n', Qt::SkipEmptyParts);
+            QCOMPARE(lines.size(), 7);
+            QCOMPARE(lines.at(1), QStringLiteral("F3 = Zoeken & volgende zoeken."));
+            QVERIFY(!shown.contains(QStringLiteral("Alt+F4")));
+            QTest::keyClick(keys->windowHandle(), Qt::Key_Escape);
+            QTest::keyClick(keys->windowHandle(), Qt::Key_F1);
+            QVERIFY(keys->isVisible());
+            QTest::keyClick(keys->windowHandle(), Qt::Key_Return);
+            checked = !keys->isVisible();
+        });
+        menuItem(QStringLiteral("mnu_help"), 4)->trigger();
+        QVERIFY(checked);
+    }
+    QVERIFY(f->platform.messages.isEmpty());
+}
+
+QTEST_MAIN(TestWindows)
+#include "tst_windows.moc"

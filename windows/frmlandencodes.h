@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QDialog>
+
+class QListWidget;
+
+namespace Woord {
+
+// The list of the Internet's country codes and other top-level domains, with
+// the name of each; filled afresh every time it opens. Only its button (or
+// the window's own close) closes it: Escape does nothing.
+class FrmLandenCodes final : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit FrmLandenCodes(QWidget *parent = nullptr);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void Form_Load();
+
+    QListWidget *Lst_LandenCodes = nullptr;
+};
+
+} // namespace Woord

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+
+namespace Woord {
+
+// The list of the main window's shortcut keys, rebuilt every time it opens.
+class FrmSneltoetsen final : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit FrmSneltoetsen(QWidget *parent = nullptr);
+
+    // The caption of the key list, before the label shows it.
+    QString helpCaption() const { return m_caption; }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void Form_Load();
+
+    QLabel *Lbl_Help = nullptr;
+    QString m_caption;
+};
+
+} // namespace Woord
