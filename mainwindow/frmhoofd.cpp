@@ -3,6 +3,7 @@
 
 #include "mainwindow/frmhoofd.h"
 
+#include "mainwindow/controls.h"
 #include "mainwindow/designfonts.h"
 
 #include <QCloseEvent>
@@ -27,10 +28,7 @@ const QColor grey(128, 128, 128);
 
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, const QRect &place, const QFont &font)
 {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setAccessibleName(name);
-    label->setGeometry(place);
+    QLabel *label = Controls::named(new QLabel(text, parent), name, place);
     label->setFont(font);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
@@ -63,10 +61,7 @@ QWidget *makeFill(QWidget *parent, const QString &name, const QRect &place, cons
 
 QPushButton *makeButton(QWidget *parent, const QString &name, const QString &text, const QRect &place)
 {
-    auto *button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setAccessibleName(name);
-    button->setGeometry(place);
+    QPushButton *button = Controls::button(parent, name, text, place);
     button->setFont(DesignFonts::font(u"Arial"_s, 12, true));
     button->setAutoDefault(false);
     return button;
@@ -148,10 +143,7 @@ void FrmHoofd::createControls()
     tip->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setColour(tip, QPalette::WindowText, grey);
 
-    List_Grid = new QListView(surface);
-    List_Grid->setObjectName(u"List_Grid"_s);
-    List_Grid->setAccessibleName(u"List_Grid"_s);
-    List_Grid->setGeometry(twips(100, 750, 3765, 5790));
+    List_Grid = Controls::named(new QListView(surface), u"List_Grid"_s, twips(100, 750, 3765, 5790));
     List_Grid->setFont(tahoma(9.75));
     List_Grid->setUniformItemSizes(true);
     List_Grid->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -166,10 +158,8 @@ void FrmHoofd::createControls()
     frame->setObjectName(u"Frame1"_s);
     frame->setGeometry(twips(2025, 6810, 5655, 555));
     Knp_EersteRecord = makeButton(frame, u"Knp_EersteRecord"_s, u"<"_s, twips(60, 165, 345, 315));
-    HScroll_Record = new QScrollBar(Qt::Horizontal, frame);
-    HScroll_Record->setObjectName(u"HScroll_Record"_s);
-    HScroll_Record->setAccessibleName(u"HScroll_Record"_s);
-    HScroll_Record->setGeometry(twips(405, 165, 4815, 315));
+    HScroll_Record
+        = Controls::named(new QScrollBar(Qt::Horizontal, frame), u"HScroll_Record"_s, twips(405, 165, 4815, 315));
     HScroll_Record->setRange(1, 1);
     HScroll_Record->setPageStep(10);
     HScroll_Record->setFocusPolicy(Qt::StrongFocus);

@@ -1,6 +1,7 @@
 #include "search/frmzoek.h"
 
 #include "mainwindow/centerform.h"
+#include "mainwindow/controls.h"
 #include "mainwindow/designfonts.h"
 
 #include <QLabel>
@@ -12,44 +13,25 @@ using namespace Qt::StringLiterals;
 
 namespace Woord {
 
-namespace {
-
-QPushButton *makeButton(QWidget *parent, const QString &name, const QString &text, const QRect &place)
-{
-    auto *button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setAccessibleName(name);
-    button->setGeometry(place);
-    return button;
-}
-
-} // namespace
-
 FrmZoek::FrmZoek(std::function<void()> helpRequested, QWidget *parent)
     : QDialog(parent)
 {
     using DesignFonts::twips;
-    setObjectName(u"FrmZoek"_s);
-    setWindowTitle(u"Zoeken"_s);
+    Controls::fixedDialog(this, u"FrmZoek"_s, u"Zoeken"_s, twips(0, 0, 4740, 1245).size());
     setFont(DesignFonts::font(u"MS Sans Serif"_s, 8.25));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFixedSize(twips(0, 0, 4740, 1245).size());
 
     auto *label = new QLabel(u"Typ in het tekstvak naar &wat u wilt zoeken:"_s, this);
     label->setObjectName(u"Lbl_1"_s);
     label->setGeometry(twips(105, 75, 4515, 240));
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-    txtFindWhat = new QLineEdit(this);
-    txtFindWhat->setObjectName(u"txtFindWhat"_s);
-    txtFindWhat->setAccessibleName(u"txtFindWhat"_s);
-    txtFindWhat->setGeometry(twips(90, 315, 4530, 315));
+    txtFindWhat = Controls::named(new QLineEdit(this), u"txtFindWhat"_s, twips(90, 315, 4530, 315));
     txtFindWhat->setFont(DesignFonts::font(u"MS Sans Serif"_s, 8.25, true));
     label->setBuddy(txtFindWhat);
 
-    cmdFindFirst = makeButton(this, u"cmdFindFirst"_s, u"&Zoek eerste"_s, twips(105, 765, 1425, 360));
-    cmdFindNext = makeButton(this, u"cmdFindNext"_s, QString(), twips(1650, 765, 1425, 360));
-    cmdCancel = makeButton(this, u"cmdCancel"_s, u"&Annuleren"_s, twips(3210, 765, 1425, 360));
+    cmdFindFirst = Controls::button(this, u"cmdFindFirst"_s, u"&Zoek eerste"_s, twips(105, 765, 1425, 360));
+    cmdFindNext = Controls::button(this, u"cmdFindNext"_s, QString(), twips(1650, 765, 1425, 360));
+    cmdCancel = Controls::button(this, u"cmdCancel"_s, u"&Annuleren"_s, twips(3210, 765, 1425, 360));
     cmdFindFirst->setDefault(true);
 
     QWidget::setTabOrder(txtFindWhat, cmdFindFirst);

@@ -60,11 +60,7 @@ void TestKeys::cleanup()
 
 void TestKeys::start(int entries)
 {
-    f->writeGlossary(Test::wod(MainWindowFixture::numberedEntries(entries)));
-    QCOMPARE(f->start(), FrmHoofd::LoadOutcome::Show);
-    f->window->show();
-    QApplication::setActiveWindow(f->window.get());
-    QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
+    QVERIFY(f->startShown(entries));
     f->state.CurrRecord = 500;
     f->window->ShowRecord();
     f->window->SyncListIndex();

@@ -44,11 +44,7 @@ void TestMenus::cleanup()
 
 void TestMenus::start(int entries)
 {
-    f->writeGlossary(Test::wod(MainWindowFixture::numberedEntries(entries)));
-    QCOMPARE(f->start(), FrmHoofd::LoadOutcome::Show);
-    f->window->show();
-    QApplication::setActiveWindow(f->window.get());
-    QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
+    QVERIFY(f->startShown(entries));
 }
 
 QList<QAction *> TestMenus::items(const QString &menu) const

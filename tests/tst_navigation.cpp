@@ -53,9 +53,7 @@ void TestNavigation::cleanup()
 
 void TestNavigation::startWith(int entries)
 {
-    f->writeGlossary(Test::wod(MainWindowFixture::numberedEntries(entries)));
-    QCOMPARE(f->start(), FrmHoofd::LoadOutcome::Show);
-    f->window->show();
+    QVERIFY(f->startShown(entries));
 }
 
 void TestNavigation::goTo(int entry)

@@ -56,11 +56,7 @@ void TestWindows::cleanup()
 
 void TestWindows::start(int entries)
 {
-    f->writeGlossary(Test::wod(MainWindowFixture::numberedEntries(entries)));
-    QCOMPARE(f->start(), FrmHoofd::LoadOutcome::Show);
-    f->window->show();
-    QApplication::setActiveWindow(f->window.get());
-    QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
+    QVERIFY(f->startShown(entries));
 }
 
 QAction *TestWindows::menuItem(const QString &menu, int index) const

@@ -2,6 +2,7 @@
 
 #include "links/links.h"
 #include "mainwindow/centerform.h"
+#include "mainwindow/controls.h"
 #include "mainwindow/designfonts.h"
 #include "windows/abouttexts.h"
 #include "windows/outlineshape.h"
@@ -23,10 +24,7 @@ const QColor orange(255, 128, 0);
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, const QRect &place,
                   const QString &toolTip = {})
 {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setAccessibleName(name);
-    label->setGeometry(place);
+    QLabel *label = Controls::named(new QLabel(text, parent), name, place);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setWordWrap(true);
@@ -100,10 +98,7 @@ FrmAbout3D::FrmAbout3D(Platform &platform, const AppState &state, std::function<
     Lbl_AantalBegrippenInDatabase = makeLabel(this, u"Lbl_AantalBegrippenInDatabase"_s, u"begrippen in de lijst"_s,
                                               twips(4995, 4245, 2745, 270), u" Hoeveel begrippen in de lijst? "_s);
 
-    auto *button = new QPushButton(u"&O.K."_s, this);
-    button->setObjectName(u"Knp_About"_s);
-    button->setAccessibleName(u"Knp_About"_s);
-    button->setGeometry(twips(6570, 4650, 1290, 345));
+    QPushButton *button = Controls::button(this, u"Knp_About"_s, u"&O.K."_s, twips(6570, 4650, 1290, 345));
     button->setFont(DesignFonts::font(u"MS Sans Serif"_s, 8.25));
     button->setToolTip(u" Sluit dit venster "_s);
     button->setDefault(true);

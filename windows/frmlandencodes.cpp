@@ -5,7 +5,6 @@
 #include "windows/countrycodes.h"
 
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -14,29 +13,20 @@ using namespace Qt::StringLiterals;
 namespace Woord {
 
 FrmLandenCodes::FrmLandenCodes(QWidget *parent)
-    : QDialog(parent)
+    : DialogWithoutCancel(parent)
 {
     using DesignFonts::twips;
-    setObjectName(u"FrmLandenCodes"_s);
-    setWindowTitle(u"Landencodes"_s);
+    Controls::fixedDialog(this, u"FrmLandenCodes"_s, u"Landencodes"_s, twips(0, 0, 6525, 6975).size());
     setFont(DesignFonts::tahoma(8.25));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFixedSize(twips(0, 0, 6525, 6975).size());
 
     auto *frame = new QGroupBox(this);
     frame->setObjectName(u"Frame1"_s);
     frame->setGeometry(twips(60, -30, 6405, 6345));
-    Lst_LandenCodes = new QListWidget(frame);
-    Lst_LandenCodes->setObjectName(u"Lst_LandenCodes"_s);
-    Lst_LandenCodes->setAccessibleName(u"Lst_LandenCodes"_s);
-    Lst_LandenCodes->setGeometry(twips(120, 210, 6180, 6000));
+    Lst_LandenCodes = Controls::named(new QListWidget(frame), u"Lst_LandenCodes"_s, twips(120, 210, 6180, 6000));
     Lst_LandenCodes->setFont(DesignFonts::font(u"Courier New"_s, 12, true));
     Lst_LandenCodes->setUniformItemSizes(true);
 
-    auto *close = new QPushButton(u"&Sluiten"_s, this);
-    close->setObjectName(u"Knp_Sluiten"_s);
-    close->setAccessibleName(u"Knp_Sluiten"_s);
-    close->setGeometry(twips(2655, 6480, 1215, 375));
+    QPushButton *close = Controls::button(this, u"Knp_Sluiten"_s, u"&Sluiten"_s, twips(2655, 6480, 1215, 375));
     close->setDefault(true);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -51,16 +41,6 @@ void FrmLandenCodes::Form_Load()
     Lst_LandenCodes->addItems(CountryCodes::rows());
     Lst_LandenCodes->setCurrentRow(-1);
     CenterForm(this);
-}
-
-void FrmLandenCodes::keyPressEvent(QKeyEvent *event)
-{
-    // The window has no cancel button, so Escape closes nothing.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 } // namespace Woord

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "mainwindow/controls.h"
 
 class QListWidget;
 
@@ -9,15 +9,12 @@ namespace Woord {
 // The list of the Internet's country codes and other top-level domains, with
 // the name of each; filled afresh every time it opens. Only its button (or
 // the window's own close) closes it: Escape does nothing.
-class FrmLandenCodes final : public QDialog
+class FrmLandenCodes final : public Controls::DialogWithoutCancel
 {
     Q_OBJECT
 
 public:
     explicit FrmLandenCodes(QWidget *parent = nullptr);
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void Form_Load();

@@ -4,7 +4,6 @@
 #include "mainwindow/designfonts.h"
 #include "windows/shortcutkeys.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -13,33 +12,22 @@ using namespace Qt::StringLiterals;
 namespace Woord {
 
 FrmSneltoetsen::FrmSneltoetsen(QWidget *parent)
-    : QDialog(parent)
+    : DialogWithoutCancel(parent)
 {
     using DesignFonts::twips;
-    setObjectName(u"FrmSneltoetsen"_s);
-    setWindowTitle(u"Sneltoetsen"_s);
+    Controls::fixedDialog(this, u"FrmSneltoetsen"_s, u"Sneltoetsen"_s, twips(0, 0, 6720, 3015).size());
     setFont(DesignFonts::tahoma(8.25));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFixedSize(twips(0, 0, 6720, 3015).size());
 
-    auto *intro = new QLabel(u"Gebruik volgende toetscombinaties om vlugger te werken:"_s, this);
-    intro->setObjectName(u"Label1"_s);
-    intro->setGeometry(twips(120, 120, 6510, 270));
+    auto *intro = Controls::named(new QLabel(u"Gebruik volgende toetscombinaties om vlugger te werken:"_s, this),
+                                  u"Label1"_s, twips(120, 120, 6510, 270));
     intro->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    intro->setFont(DesignFonts::tahoma(8.25));
 
-    Lbl_Help = new QLabel(u"Help"_s, this);
-    Lbl_Help->setObjectName(u"Lbl_Help"_s);
-    Lbl_Help->setAccessibleName(u"Lbl_Help"_s);
-    Lbl_Help->setGeometry(twips(240, 525, 6255, 2130));
+    Lbl_Help = Controls::named(new QLabel(u"Help"_s, this), u"Lbl_Help"_s, twips(240, 525, 6255, 2130));
     Lbl_Help->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Lbl_Help->setTextFormat(Qt::PlainText);
     Lbl_Help->setFont(DesignFonts::tahoma(12));
 
-    auto *close = new QPushButton(u"&Sluiten"_s, this);
-    close->setObjectName(u"Knp_FrmHelp_Sluiten"_s);
-    close->setAccessibleName(u"Knp_FrmHelp_Sluiten"_s);
-    close->setGeometry(twips(5310, 2565, 1305, 360));
+    QPushButton *close = Controls::button(this, u"Knp_FrmHelp_Sluiten"_s, u"&Sluiten"_s, twips(5310, 2565, 1305, 360));
     close->setDefault(true);
     close->setFocus();
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
@@ -53,16 +41,6 @@ void FrmSneltoetsen::Form_Load()
     QString shown = ShortcutKeys::shownText(m_caption);
     Lbl_Help->setText(shown.replace(u"\r\n"_s, u"\n"_s));
     CenterForm(this);
-}
-
-void FrmSneltoetsen::keyPressEvent(QKeyEvent *event)
-{
-    // No key handling of its own: Escape closes nothing here.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 } // namespace Woord

@@ -1,13 +1,13 @@
 #pragma once
 
-#include <QDialog>
+#include "mainwindow/controls.h"
 
 class QLabel;
 
 namespace Woord {
 
 // The list of the main window's shortcut keys, rebuilt every time it opens.
-class FrmSneltoetsen final : public QDialog
+class FrmSneltoetsen final : public Controls::DialogWithoutCancel
 {
     Q_OBJECT
 
@@ -16,9 +16,6 @@ public:
 
     // The caption of the key list, before the label shows it.
     QString helpCaption() const { return m_caption; }
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void Form_Load();

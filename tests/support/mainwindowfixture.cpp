@@ -1,6 +1,8 @@
 #include "support/mainwindowfixture.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QTest>
 
 namespace Woord::Test {
 
@@ -31,6 +33,16 @@ FrmHoofd::LoadOutcome MainWindowFixture::start()
 {
     window = std::make_unique<FrmHoofd>(platform, state);
     return window->Form_Load();
+}
+
+bool MainWindowFixture::startShown(int entries)
+{
+    writeGlossary(wod(numberedEntries(entries)));
+    if (start() != FrmHoofd::LoadOutcome::Show)
+        return false;
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    return QTest::qWaitForWindowActive(window.get());
 }
 
 QString MainWindowFixture::glossaryPath() const

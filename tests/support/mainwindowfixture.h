@@ -23,6 +23,9 @@ struct MainWindowFixture {
 
     // Makes the main window and runs its load handling.
     FrmHoofd::LoadOutcome start();
+    // With a glossary of numbered entries: starts, shows and activates the
+    // main window. False when any of that failed.
+    bool startShown(int entries);
 
     template<typename T>
     T *control(const QString &name) const

@@ -1,0 +1,30 @@
+#include "mainwindow/controls.h"
+
+#include <QKeyEvent>
+#include <QPushButton>
+
+namespace Woord::Controls {
+
+QPushButton *button(QWidget *parent, const QString &name, const QString &text, const QRect &place)
+{
+    return named(new QPushButton(text, parent), name, place);
+}
+
+void fixedDialog(QDialog *dialog, const QString &name, const QString &title, const QSize &size)
+{
+    dialog->setObjectName(name);
+    dialog->setWindowTitle(title);
+    dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    dialog->setFixedSize(size);
+}
+
+void DialogWithoutCancel::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+} // namespace Woord::Controls

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QDialog>
+#include <QRect>
+#include <QString>
+
+class QPushButton;
+
+// Small helpers the windows share to lay out their controls.
+namespace Woord::Controls {
+
+// Gives a control its design name (for tests and screen readers) and place.
+template<typename T>
+T *named(T *control, const QString &name, const QRect &place)
+{
+    control->setObjectName(name);
+    control->setAccessibleName(name);
+    control->setGeometry(place);
+    return control;
+}
+
+QPushButton *button(QWidget *parent, const QString &name, const QString &text, const QRect &place);
+
+// A dialog of a fixed size with a title bar and a close button only.
+void fixedDialog(QDialog *dialog, const QString &name, const QString &title, const QSize &size);
+
+// A dialog without a cancel button: Escape closes nothing.
+class DialogWithoutCancel : public QDialog
+{
+    Q_OBJECT
+
+public:
+    using QDialog::QDialog;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+};
+
+} // namespace Woord::Controls
