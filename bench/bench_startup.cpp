@@ -1,7 +1,7 @@
 // The time from process start to the main window shown, with the largest
 // glossary the format allows against a glossary of ten entries, in one run.
 // Each iteration starts the real program in a folder of its own; the program
-// ends itself once its window is painted.
+// prints the steady clock when its window is first painted and ends itself.
 
 #include "largeglossary.h"
 
@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+
+#include <chrono>
 
 #include <map>
 #include <memory>
@@ -61,14 +63,20 @@ void Startup(benchmark::State &state)
     for (auto _ : state) {
         QProcess process;
         process.setProcessEnvironment(env);
+        const auto started = std::chrono::steady_clock::now().time_since_epoch().count();
         process.start(folder.dir.filePath(QStringLiteral("woordorakelaar")), {});
-        if (!process.waitForFinished(60000) || process.exitCode() != 0) {
+        bool ok = false;
+        const long long shown
+            = process.waitForFinished(60000) ? process.readAllStandardOutput().trimmed().toLongLong(&ok) : 0;
+        if (!ok || process.exitCode() != 0) {
             state.SkipWithError("the program did not start and end cleanly");
             return;
         }
+        using Duration = std::chrono::steady_clock::duration;
+        state.SetIterationTime(std::chrono::duration<double>(Duration(shown - started)).count());
     }
 }
-BENCHMARK(Startup)->Arg(10)->Arg(32767)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
+BENCHMARK(Startup)->Arg(10)->Arg(32767)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(20);
 
 } // namespace
 

@@ -1,6 +1,8 @@
 #include "glossary/glossary.h"
 
-#include "glossary/codepage.h"
+#include "glossary/encrypt.h"
+
+#include <QFile>
 
 namespace Woord {
 
@@ -11,12 +13,12 @@ BegripRecord Glossary::Begrippen(qint32 i) const
 
 QString Glossary::Begrip(qint32 i) const
 {
-    return CodePage::toUnicode(termBytes(i));
+    return Encrypt::Decode(termBytes(i), 0).text;
 }
 
 QString Glossary::Beschrijving(qint32 i) const
 {
-    return CodePage::toUnicode(descriptionBytes(i));
+    return Encrypt::Decode(descriptionBytes(i), 0).text;
 }
 
 QByteArrayView Glossary::termBytes(qint32 i) const
@@ -29,9 +31,19 @@ QByteArrayView Glossary::descriptionBytes(qint32 i) const
     return holds(i) ? view(m_entries.at(i - 1).description) : QByteArrayView();
 }
 
-void Glossary::adoptBytes(QByteArray bytes)
+void Glossary::keepInMemory()
+{
+    if (!m_mapping)
+        return;
+    // The spans are offsets, so they hold for the copy as they did for the file.
+    m_bytes = QByteArray(m_bytes.constData(), m_bytes.size());
+    m_mapping.reset();
+}
+
+void Glossary::adoptBytes(QByteArray bytes, std::shared_ptr<QFile> mapping)
 {
     m_bytes = std::move(bytes);
+    m_mapping = std::move(mapping);
     m_entries.clear();
 }
 
@@ -50,6 +62,7 @@ void Glossary::clearEntries()
 {
     m_entries.clear();
     m_bytes.clear();
+    m_mapping.reset();
 }
 
 } // namespace Woord

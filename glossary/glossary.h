@@ -5,6 +5,10 @@
 #include <QList>
 #include <QString>
 
+#include <memory>
+
+class QFile;
+
 namespace Woord {
 
 // One glossary entry, decoded.
@@ -23,10 +27,12 @@ inline constexpr char16_t headerText[] = u";woordorakelaar databestand, verander
 // A loaded glossary: the term table. Record 0 exists and stays empty; records
 // 1..AantalBegrippen hold the entries in file order.
 //
-// The table keeps the file's bytes, with every term and description decoded
-// in place to plain Windows-1252, and where each text lies in them. Texts
-// become QStrings only when asked for, so loading even the largest glossary
-// allocates once, and a search can scan the plain bytes directly.
+// The table keeps the file's bytes as they are stored, scrambled, and where
+// each text lies in them; a text is decoded when it is asked for. Loading even
+// the largest glossary so costs one pass over the file. A table loaded from a
+// file starts out reading the file through a memory mapping, so the window
+// can be shown before the bytes are copied; keepInMemory() then copies them,
+// after which the file may change or vanish without harm.
 class Glossary
 {
 public:
@@ -41,15 +47,19 @@ public:
     QString Begrip(qint32 i) const;
     QString Beschrijving(qint32 i) const;
 
-    // The plain Windows-1252 bytes of a term or description; both are views
-    // into plainBytes(), which holds the entries in order.
+    // The stored (scrambled) bytes of a term or description; both are views
+    // into storedBytes(), which holds the entries in order.
     QByteArrayView termBytes(qint32 i) const;
     QByteArrayView descriptionBytes(qint32 i) const;
-    QByteArrayView plainBytes() const { return m_bytes; }
+    QByteArrayView storedBytes() const { return m_bytes; }
 
-    // Used by the loader: takes the file's bytes, then one span per text.
-    void adoptBytes(QByteArray bytes);
-    QByteArray &bytes() { return m_bytes; }
+    // Copies a mapped file's bytes into the program's own memory.
+    void keepInMemory();
+    bool readsTheFile() const { return m_mapping != nullptr; }
+
+    // Used by the loader: takes the bytes (and the mapping behind them, if
+    // any), then one span per text.
+    void adoptBytes(QByteArray bytes, std::shared_ptr<QFile> mapping = {});
     void reserve(qint32 entries);
     void appendEntry(qsizetype termStart, qsizetype termLength, qsizetype descriptionStart,
                      qsizetype descriptionLength);
@@ -71,6 +81,7 @@ private:
     bool holds(qint32 i) const { return i >= 1 && i <= m_entries.size(); }
 
     QByteArray m_bytes;
+    std::shared_ptr<QFile> m_mapping; // the mapped file m_bytes reads, until keepInMemory()
     QList<Entry> m_entries; // entry i is m_entries[i - 1]
 };
 

@@ -88,16 +88,14 @@ LoadResult LoadDatabase(QByteArrayView data)
     return LoadDatabase(data.toByteArray());
 }
 
-LoadResult LoadDatabase(QByteArray data)
+LoadResult LoadDatabase(QByteArray data, std::shared_ptr<QFile> mapping)
 {
     LoadResult result;
     Glossary &glossary = result.glossary;
-    glossary.adoptBytes(std::move(data));
-    QByteArray &bytes = glossary.bytes();
-    // Decoding changes bytes only inside fields that were read already, so
-    // the reader's view stays valid: nothing detaches the shared buffer.
-    char *const base = bytes.data();
-    FieldReader reader(QByteArrayView(base, bytes.size()));
+    glossary.adoptBytes(std::move(data), std::move(mapping));
+    const QByteArrayView bytes = glossary.storedBytes();
+    const char *const base = bytes.data();
+    FieldReader reader(bytes);
     QByteArrayView field;
 
     ErrorKind error = reader.readText(field);
@@ -134,7 +132,6 @@ LoadResult LoadDatabase(QByteArray data)
                 return failed(std::move(result), ErrorKind::Overflow, i, reader.position());
             start[text] = field.data() - base;
             length[text] = field.size();
-            Encrypt::decodeInPlace(base + start[text], length[text], 0);
         }
         glossary.appendEntry(start[0], length[0], start[1], length[1]);
     }
@@ -146,6 +143,17 @@ LoadResult LoadDatabase(QByteArray data)
 
 LoadResult LoadDatabaseFile(const QString &path)
 {
+    // Mapped, the file is read only where the loader looks; the glossary
+    // keeps the mapping until it copies the bytes (Glossary::keepInMemory).
+    if (openFailure(path) == ErrorKind::None) {
+        auto file = std::make_shared<QFile>(path);
+        if (file->open(QIODevice::ReadOnly) && file->size() > 0) {
+            if (uchar *mapped = file->map(0, file->size())) {
+                const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), file->size());
+                return LoadDatabase(bytes, std::move(file));
+            }
+        }
+    }
     QByteArray bytes;
     if (const ErrorKind error = readFile(path, -1, bytes); error != ErrorKind::None)
         return failed(LoadResult(), error, 0, 0);

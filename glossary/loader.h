@@ -6,6 +6,10 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <memory>
+
+class QFile;
+
 // Reading a glossary file: first the header test that start-up makes, then the
 // full load into the term table. Both report their outcome; the windows turn
 // an outcome into a message.
@@ -43,8 +47,9 @@ HeaderResult testHeaderFile(const QString &path);
 // The load itself: header (not looked at), count and start index, date, then
 // AantalBegrippen entries of two scrambled texts each.
 LoadResult LoadDatabase(QByteArrayView data);
-// The same, taking over the bytes instead of copying them.
-LoadResult LoadDatabase(QByteArray data);
+// The same, taking over the bytes (and the mapped file they may lie in)
+// instead of copying them.
+LoadResult LoadDatabase(QByteArray data, std::shared_ptr<QFile> mapping = {});
 LoadResult LoadDatabaseFile(const QString &path);
 
 // The kind of failure that opening path for reading gives: FileNotFound,

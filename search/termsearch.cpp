@@ -1,6 +1,7 @@
 #include "search/termsearch.h"
 
 #include "glossary/codepage.h"
+#include "glossary/encrypt.h"
 
 #include <algorithm>
 #include <array>
@@ -64,29 +65,33 @@ void TermSearch::fold()
 {
     if (m_folded)
         return;
-    const QByteArrayView plain = m_glossary.plainBytes();
-    m_foldedBytes = QByteArray(plain.size(), Qt::Uninitialized);
+    // The stored bytes are decoded and folded to lower case in one pass. A-Z
+    // and À..Þ (not ×) lie 32 below their small letters, which the compiler
+    // can do many bytes at a time; the four capitals of 0x80..0x9F are rare
+    // and put right afterwards.
+    const QByteArrayView stored = m_glossary.storedBytes();
+    m_foldedBytes = QByteArray(stored.size(), Qt::Uninitialized);
     auto *out = reinterpret_cast<unsigned char *>(m_foldedBytes.data());
-    const auto *in = reinterpret_cast<const unsigned char *>(plain.data());
-    // A-Z and À..Þ (not ×) lie 32 below their small letters, which the
-    // compiler can do many bytes at a time; the four capitals of 0x80..0x9F
-    // are rare and put right afterwards.
+    const auto *in = reinterpret_cast<const unsigned char *>(stored.data());
+    constexpr auto down = static_cast<unsigned char>(Encrypt::builtInKey);
+    constexpr auto wrap = static_cast<unsigned char>(255 - Encrypt::builtInKey);
     unsigned char rare = 0;
-    for (qsizetype i = 0; i < plain.size(); ++i) {
-        const unsigned char c = in[i];
+    for (qsizetype i = 0; i < stored.size(); ++i) {
+        const unsigned char a = in[i];
+        const unsigned char c = a < down ? static_cast<unsigned char>(a + wrap) : static_cast<unsigned char>(a - down);
         const bool ascii = static_cast<unsigned char>(c - 'A') < 26;
         const bool latin = static_cast<unsigned char>(c - 0xC0) < 31 && c != 0xD7;
         out[i] = static_cast<unsigned char>(c + ((ascii || latin) ? 32 : 0));
         rare |= static_cast<unsigned char>((c & 0xE0) == 0x80 ? 1 : 0);
     }
     if (rare) {
-        for (qsizetype i = 0; i < plain.size(); ++i)
-            out[i] = lower[out[i]];
+        for (qsizetype i = 0; i < stored.size(); ++i)
+            out[i] = lower[Encrypt::decodeByte(in[i], Encrypt::builtInKey)];
     }
     m_entryStarts.clear();
     m_entryStarts.reserve(m_glossary.AantalBegrippen);
     for (qint32 i = 1; i <= m_glossary.AantalBegrippen; ++i)
-        m_entryStarts.append(m_glossary.termBytes(i).data() - plain.data());
+        m_entryStarts.append(m_glossary.termBytes(i).data() - stored.data());
     m_folded = true;
 }
 
@@ -96,7 +101,7 @@ qint32 TermSearch::entryAt(qsizetype offset, qsizetype length) const
     if (after == m_entryStarts.begin())
         return 0;
     const auto entry = static_cast<qint32>(after - m_entryStarts.begin());
-    const char *hit = m_glossary.plainBytes().data() + offset;
+    const char *hit = m_glossary.storedBytes().data() + offset;
     if (within(m_glossary.termBytes(entry), hit, length) || within(m_glossary.descriptionBytes(entry), hit, length))
         return entry;
     return 0;

@@ -13,9 +13,10 @@ namespace Woord {
 // not count (accented letters included: é finds É); accents do (e does not
 // find é). Every character stands for itself.
 //
-// The glossary's plain bytes are folded to lower case once, at the first
-// search, and then searched as a whole; a hit that would run across the end
-// of a text is no hit. The glossary must not change while the search lives.
+// The glossary's bytes are decoded and folded to lower case once, at the
+// first search, and then searched as a whole; a hit that would run across the
+// end of a text is no hit. The glossary's entries must not change while the
+// search lives (its bytes may move into memory).
 class TermSearch
 {
 public:

@@ -194,7 +194,7 @@ void TestLoader::files()
 {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    const QString path = writeFile(dir, wod(three));
+    QString path = writeFile(dir, wod(three));
     QCOMPARE(LoadDatabaseFile(path).glossary.Begrip(3), QStringLiteral("Cache"));
     QCOMPARE(testHeaderFile(path).check, HeaderCheck::Matches);
 
@@ -205,6 +205,17 @@ void TestLoader::files()
     QCOMPARE(testHeaderFile(noFolder).error, ErrorKind::PathNotFound);
     QCOMPARE(LoadDatabaseFile(noFolder).status, LoadStatus::Failed);
     QCOMPARE(testHeaderFile(dir.path()).error, ErrorKind::PathFileAccess);
+
+    // A glossary read from its file keeps reading the mapped file until it
+    // is told to keep its bytes; after that the file may change or vanish.
+    LoadResult mapped = LoadDatabaseFile(path);
+    QVERIFY(mapped.glossary.readsTheFile());
+    mapped.glossary.keepInMemory();
+    QVERIFY(!mapped.glossary.readsTheFile());
+    QVERIFY(QFile::resize(path, 10));
+    QVERIFY(QFile::remove(path));
+    QCOMPARE(mapped.glossary.Begrippen(2), (BegripRecord{three.at(1).term, three.at(1).description}));
+    path = writeFile(dir, wod(three));
 
     const QString empty = writeFile(dir, QByteArray());
     QCOMPARE(testHeaderFile(empty).check, HeaderCheck::Failed);

@@ -81,8 +81,14 @@ void TestStartup::normalStartAndClose()
     QVERIFY(f->control<QLabel>(QStringLiteral("Lbl_Begrip"))->isEnabled());
     QCOMPARE(f->platform.store.commits, 0);
 
-    // Closing the window in any way unloads the program: settings stored once.
+    // Once the window has been drawn, the glossary no longer reads its file.
+    QVERIFY(f->state.glossary.readsTheFile());
     f->window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f->window.get()));
+    QTRY_VERIFY(!f->state.glossary.readsTheFile());
+    QCOMPARE(f->state.glossary.Begrip(3), QStringLiteral("Café"));
+
+    // Closing the window in any way unloads the program: settings stored once.
     f->window->close();
     QCOMPARE(f->platform.store.commits, 1);
     QCOMPARE(f->platform.store.stored.value(QStringLiteral("gebruik")), QStringLiteral("2"));
