@@ -10,7 +10,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
-#include <QListView>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -143,12 +142,8 @@ void FrmHoofd::createControls()
     tip->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setColour(tip, QPalette::WindowText, grey);
 
-    List_Grid = Controls::named(new QListView(surface), u"List_Grid"_s, twips(100, 750, 3765, 5790));
+    List_Grid = Controls::named(new TermListView(surface), u"List_Grid"_s, twips(100, 750, 3765, 5790));
     List_Grid->setFont(tahoma(9.75));
-    List_Grid->setUniformItemSizes(true);
-    List_Grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    List_Grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    List_Grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setColour(List_Grid, QPalette::Base, Qt::white);
     setColour(List_Grid, QPalette::Text, Qt::black);
     List_Grid->setModel(&m_model);

@@ -2,6 +2,7 @@
 
 #include "mainwindow/appstate.h"
 #include "mainwindow/termlistmodel.h"
+#include "mainwindow/termlistview.h"
 #include "platform/platform.h"
 #include "search/termsearch.h"
 
@@ -11,7 +12,6 @@
 
 class QAction;
 class QLabel;
-class QListView;
 class QPushButton;
 class QScrollBar;
 
@@ -101,7 +101,7 @@ private:
     QLabel *Lbl_Beschrijving = nullptr;
     QLabel *Lbl_CurrRecord = nullptr;
     QLabel *Lbl_StatusHelp = nullptr;
-    QListView *List_Grid = nullptr;
+    TermListView *List_Grid = nullptr;
     QScrollBar *HScroll_Record = nullptr;
     QPushButton *Knp_EersteRecord = nullptr;
     QPushButton *Knp_LaatsteRecord = nullptr;

@@ -10,7 +10,6 @@
 #include "mainwindow/text3d.h"
 
 #include <QLabel>
-#include <QListView>
 #include <QScrollBar>
 
 #include <limits>

@@ -13,7 +13,6 @@
 #include "mainwindow/startuptrap.h"
 
 #include <QLabel>
-#include <QListView>
 #include <QScrollBar>
 
 #include <functional>

@@ -4,9 +4,9 @@
 #include "support/mainwindowfixture.h"
 #include "support/modal.h"
 
+#include <QAbstractItemView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -108,7 +108,7 @@ void TestKeys::functionKeysWhereverTheFocusIs()
     QCOMPARE(QApplication::focusWidget(), control);
     QTest::keyClick(f->window->windowHandle(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QCOMPARE(f->state.CurrRecord, entry);
-    QCOMPARE(f->control<QListView>(QStringLiteral("List_Grid"))->currentIndex().row(), entry - 1);
+    QCOMPARE(f->control<QAbstractItemView>(QStringLiteral("List_Grid"))->currentIndex().row(), entry - 1);
     QCOMPARE(f->control<QScrollBar>(QStringLiteral("HScroll_Record"))->value(), entry);
     QCOMPARE(f->platform.beeps, 0);
 }
@@ -116,7 +116,7 @@ void TestKeys::functionKeysWhereverTheFocusIs()
 void TestKeys::keysGoOnToTheFocusedControl()
 {
     start();
-    auto *list = f->control<QListView>(QStringLiteral("List_Grid"));
+    auto *list = f->control<QAbstractItemView>(QStringLiteral("List_Grid"));
     list->setFocus();
     // F alone is no shortcut: the list takes it and jumps to a term with F...
     // none here, so nothing changes; Down is the list's own key.
@@ -152,7 +152,7 @@ void TestKeys::ctrlFOpensTheSearch()
         QTest::keyClicks(dialog->findChild<QLineEdit *>(QStringLiteral("txtFindWhat")), QStringLiteral("begrip 0042"));
         QTest::keyClick(dialog->findChild<QLineEdit *>(QStringLiteral("txtFindWhat")), Qt::Key_Return);
     });
-    f->control<QListView>(QStringLiteral("List_Grid"))->setFocus();
+    f->control<QAbstractItemView>(QStringLiteral("List_Grid"))->setFocus();
     QTest::keyClick(f->window->windowHandle(), Qt::Key_F, Qt::KeyboardModifiers(modifiers));
     QVERIFY(opened);
     QCOMPARE(f->state.CurrRecord, 42);
@@ -226,7 +226,7 @@ void TestKeys::statusTexts()
     start();
     QCOMPARE(StatusHelp::textFor(control), text);
     QWidget *widget = f->control<QWidget>(control);
-    if (auto *list = qobject_cast<QListView *>(widget))
+    if (auto *list = qobject_cast<QAbstractItemView *>(widget))
         widget = list->viewport();
     moveOver(widget, widget->rect().topLeft() + QPoint(3, 3));
     QCOMPARE(status(), text);
@@ -236,7 +236,7 @@ void TestKeys::bareWindowGreets()
 {
     start();
     f->platform.time = QTime(20, 15);
-    moveOver(f->control<QListView>(QStringLiteral("List_Grid"))->viewport());
+    moveOver(f->control<QAbstractItemView>(QStringLiteral("List_Grid"))->viewport());
     QCOMPARE(status(), QStringLiteral("Volledig alfabetisch overzicht van alle begrippen"));
     QWidget *surface = f->window->centralWidget();
     // Beside the list, where nothing lies but the window itself.
@@ -260,7 +260,7 @@ void TestKeys::bareWindowGreets()
 void TestKeys::otherControlsKeepTheText()
 {
     start();
-    moveOver(f->control<QListView>(QStringLiteral("List_Grid"))->viewport());
+    moveOver(f->control<QAbstractItemView>(QStringLiteral("List_Grid"))->viewport());
     const QString listText = QStringLiteral("Volledig alfabetisch overzicht van alle begrippen");
     QCOMPARE(status(), listText);
     for (const QString &name : {QStringLiteral("HScroll_Record"), QStringLiteral("Frame1"),

@@ -1,9 +1,9 @@
 #include "mainwindow/designfonts.h"
 #include "support/mainwindowfixture.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QLabel>
-#include <QListView>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>

@@ -1,8 +1,8 @@
 #include "mainwindow/display.h"
 #include "support/mainwindowfixture.h"
 
+#include <QAbstractItemView>
 #include <QLabel>
-#include <QListView>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -76,7 +76,7 @@ void TestNavigation::expectShowing(int entry, int count)
     QCOMPARE(scroll->value(), entry);
     QCOMPARE(scroll->minimum(), 1);
     QCOMPARE(scroll->maximum(), count);
-    QCOMPARE(f->control<QListView>(QStringLiteral("List_Grid"))->currentIndex().row(), entry - 1);
+    QCOMPARE(f->control<QAbstractItemView>(QStringLiteral("List_Grid"))->currentIndex().row(), entry - 1);
     // The raised look follows the term.
     QCOMPARE(f->control<QLabel>(QStringLiteral("Label2"))->text(),
              f->control<QLabel>(QStringLiteral("Lbl_Begrip"))->text());
@@ -100,7 +100,7 @@ void TestNavigation::listRowClicked()
 {
     startWith(1250);
     goTo(900);
-    auto *list = f->control<QListView>(QStringLiteral("List_Grid"));
+    auto *list = f->control<QAbstractItemView>(QStringLiteral("List_Grid"));
     const QModelIndex row41 = list->model()->index(41, 0);
     list->scrollTo(row41);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(row41).center());
@@ -173,7 +173,7 @@ void TestNavigation::arrowKeysInTheList()
 {
     startWith(1250);
     goTo(20);
-    auto *list = f->control<QListView>(QStringLiteral("List_Grid"));
+    auto *list = f->control<QAbstractItemView>(QStringLiteral("List_Grid"));
     list->setFocus();
     QTest::keyClick(list, Qt::Key_Down);
     expectShowing(21);
@@ -218,7 +218,7 @@ void TestNavigation::emptyGlossary()
     QCOMPARE(f->control<QLabel>(QStringLiteral("Lbl_CurrRecord"))->text(),
              QStringLiteral("Niets aanwezig in deze begrippenlijst."));
     QCOMPARE(f->control<QScrollBar>(QStringLiteral("HScroll_Record"))->value(), 1);
-    QCOMPARE(f->control<QListView>(QStringLiteral("List_Grid"))->model()->rowCount(), 0);
+    QCOMPARE(f->control<QAbstractItemView>(QStringLiteral("List_Grid"))->model()->rowCount(), 0);
     QVERIFY(f->control<QLabel>(QStringLiteral("Label2"))->isHidden());
 
     f->window->PreviousRecord();

@@ -10,9 +10,9 @@
 #include "windows/frmlandencodes.h"
 #include "windows/frmsneltoetsen.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QDir>
-#include <QListView>
 #include <QTemporaryDir>
 
 #include <cstdio>
