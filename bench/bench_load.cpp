@@ -16,6 +16,16 @@ const QByteArray &glossary()
     return bytes;
 }
 
+// The glossary as a file in `dir`; an empty path when it cannot be written.
+QString glossaryFile(const QTemporaryDir &dir)
+{
+    const QString path = dir.filePath(QStringLiteral("woordorakelaar.wod"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(glossary()) != glossary().size())
+        return {};
+    return path;
+}
+
 void LoadFromMemory(benchmark::State &state)
 {
     const QByteArray &bytes = glossary();
@@ -33,13 +43,11 @@ BENCHMARK(LoadFromMemory)->Unit(benchmark::kMillisecond);
 void LoadFromFile(benchmark::State &state)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("woordorakelaar.wod"));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(glossary()) != glossary().size()) {
+    const QString path = glossaryFile(dir);
+    if (path.isEmpty()) {
         state.SkipWithError("cannot write the glossary");
         return;
     }
-    file.close();
     for (auto _ : state) {
         Woord::HeaderResult header = Woord::testHeaderFile(path);
         Woord::LoadResult result = Woord::LoadDatabaseFile(path);
@@ -56,13 +64,11 @@ BENCHMARK(LoadFromFile)->Unit(benchmark::kMillisecond);
 void LoadFromFileIntoMemory(benchmark::State &state)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("woordorakelaar.wod"));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(glossary()) != glossary().size()) {
+    const QString path = glossaryFile(dir);
+    if (path.isEmpty()) {
         state.SkipWithError("cannot write the glossary");
         return;
     }
-    file.close();
     for (auto _ : state) {
         Woord::LoadResult result = Woord::LoadDatabaseFile(path);
         result.glossary.keepInMemory();
