@@ -11,6 +11,8 @@ QString errorDescription(ErrorKind kind)
         return u"Geen fout"_s;
     case ErrorKind::Overflow:
         return u"Getal te groot"_s;
+    case ErrorKind::OutOfMemory:
+        return u"Onvoldoende geheugen"_s;
     case ErrorKind::TypeMismatch:
         return u"Ongeldige waarde"_s;
     case ErrorKind::BadFileNameOrNumber:

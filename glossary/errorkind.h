@@ -9,6 +9,7 @@ namespace Woord {
 enum class ErrorKind : int {
     None = 0,
     Overflow = 6,
+    OutOfMemory = 7,
     TypeMismatch = 13,
     BadFileNameOrNumber = 52,
     FileNotFound = 53,

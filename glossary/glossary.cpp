@@ -2,8 +2,6 @@
 
 #include "glossary/encrypt.h"
 
-#include <QFile>
-
 namespace Woord {
 
 BegripRecord Glossary::Begrippen(qint32 i) const
@@ -31,20 +29,19 @@ QByteArrayView Glossary::descriptionBytes(qint32 i) const
     return holds(i) ? view(m_entries.at(i - 1).description) : QByteArrayView();
 }
 
-void Glossary::keepInMemory()
-{
-    if (!m_mapping)
-        return;
-    // The spans are offsets, so they hold for the copy as they did for the file.
-    m_bytes = QByteArray(m_bytes.constData(), m_bytes.size());
-    m_mapping.reset();
-}
-
-void Glossary::adoptBytes(QByteArray bytes, std::shared_ptr<QFile> mapping)
+void Glossary::adoptBytes(QByteArray bytes)
 {
     m_bytes = std::move(bytes);
-    m_mapping = std::move(mapping);
     m_entries.clear();
+}
+
+void Glossary::dropBytesAfter(qsizetype end)
+{
+    if (end >= m_bytes.size())
+        return;
+    // The spans are offsets, and every one ends before `end`.
+    m_bytes.truncate(end);
+    m_bytes.squeeze();
 }
 
 void Glossary::reserve(qint32 entries)
@@ -62,7 +59,6 @@ void Glossary::clearEntries()
 {
     m_entries.clear();
     m_bytes.clear();
-    m_mapping.reset();
 }
 
 } // namespace Woord

@@ -5,10 +5,6 @@
 #include <QList>
 #include <QString>
 
-#include <memory>
-
-class QFile;
-
 namespace Woord {
 
 // One glossary entry, decoded.
@@ -29,10 +25,7 @@ inline constexpr char16_t headerText[] = u";woordorakelaar databestand, verander
 //
 // The table keeps the file's bytes as they are stored, scrambled, and where
 // each text lies in them; a text is decoded when it is asked for. Loading even
-// the largest glossary so costs one pass over the file. A table loaded from a
-// file starts out reading the file through a memory mapping, so the window
-// can be shown before the bytes are copied; keepInMemory() then copies them,
-// after which the file may change or vanish without harm.
+// the largest glossary so costs one pass over the file.
 class Glossary
 {
 public:
@@ -53,13 +46,10 @@ public:
     QByteArrayView descriptionBytes(qint32 i) const;
     QByteArrayView storedBytes() const { return m_bytes; }
 
-    // Copies a mapped file's bytes into the program's own memory.
-    void keepInMemory();
-    bool readsTheFile() const { return m_mapping != nullptr; }
-
-    // Used by the loader: takes the bytes (and the mapping behind them, if
-    // any), then one span per text.
-    void adoptBytes(QByteArray bytes, std::shared_ptr<QFile> mapping = {});
+    // Used by the loader: takes the bytes, then one span per text.
+    void adoptBytes(QByteArray bytes);
+    // Lets go of what follows the last entry, which nothing reads.
+    void dropBytesAfter(qsizetype end);
     void reserve(qint32 entries);
     void appendEntry(qsizetype termStart, qsizetype termLength, qsizetype descriptionStart,
                      qsizetype descriptionLength);
@@ -81,7 +71,6 @@ private:
     bool holds(qint32 i) const { return i >= 1 && i <= m_entries.size(); }
 
     QByteArray m_bytes;
-    std::shared_ptr<QFile> m_mapping; // the mapped file m_bytes reads, until keepInMemory()
     QList<Entry> m_entries; // entry i is m_entries[i - 1]
 };
 

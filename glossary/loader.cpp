@@ -2,31 +2,13 @@
 
 #include "glossary/encrypt.h"
 #include "glossary/fieldreader.h"
+#include "glossary/glossaryfile.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
+#include <algorithm>
 
 namespace Woord {
 
 namespace {
-
-// Reads up to `limit` bytes of a file (all of it for a negative limit).
-ErrorKind readFile(const QString &path, qint64 limit, QByteArray &bytes)
-{
-    if (const ErrorKind error = openFailure(path); error != ErrorKind::None)
-        return error;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return ErrorKind::PathFileAccess;
-    const qint64 size = limit < 0 ? file.size() : std::min(file.size(), limit);
-    bytes = QByteArray(size, Qt::Uninitialized);
-    const qint64 read = file.read(bytes.data(), size);
-    if (read < 0)
-        return ErrorKind::PathFileAccess;
-    bytes.truncate(read);
-    return ErrorKind::None;
-}
 
 // A failed load keeps the count and date it read, for whoever reports it, but
 // never a partly filled table.
@@ -40,20 +22,11 @@ LoadResult failed(LoadResult &&result, ErrorKind error, qint32 entry, qsizetype 
     return std::move(result);
 }
 
-} // namespace
+// The header field as it stands at the start of a file: the header test
+// reads no more of it than this.
+constexpr qsizetype headerLength = sizeof(headerText) / sizeof(headerText[0]) - 1;
 
-ErrorKind openFailure(const QString &path)
-{
-    const QFileInfo info(path);
-    if (!info.exists()) {
-        if (!info.absoluteDir().exists())
-            return ErrorKind::PathNotFound;
-        return ErrorKind::FileNotFound;
-    }
-    if (info.isDir() || !info.isReadable())
-        return ErrorKind::PathFileAccess;
-    return ErrorKind::None;
-}
+} // namespace
 
 HeaderResult testHeader(QByteArrayView data)
 {
@@ -68,19 +41,49 @@ HeaderResult testHeader(QByteArrayView data)
 
 HeaderResult testHeaderFile(const QString &path)
 {
-    // The first field decides, and in any file that could match it lies at
-    // the start; only a start of nothing but spaces needs the whole file.
-    constexpr qint64 prefix = 64 * 1024;
-    QByteArray bytes;
-    if (const ErrorKind error = readFile(path, prefix, bytes); error != ErrorKind::None)
+    GlossaryFile file;
+    if (const ErrorKind error = file.open(path); error != ErrorKind::None)
         return {HeaderCheck::Failed, error};
-    HeaderResult result = testHeader(bytes);
-    if (result.check == HeaderCheck::Failed && bytes.size() == prefix) {
-        if (const ErrorKind error = readFile(path, -1, bytes); error != ErrorKind::None)
-            return {HeaderCheck::Failed, error};
-        result = testHeader(bytes);
+    if (file.size() > maxGlossaryFileSize)
+        return {HeaderCheck::TooLarge, ErrorKind::None};
+
+    // Read as a stream, as far as the first field needs: the blanks before
+    // it, then, for a quoted field, one character more than the header text,
+    // which tells whether the field ends where the header does. An unquoted
+    // first field ends at the header's comma at the latest, so it never
+    // matches; as any first field that is there, it gives no failure.
+    constexpr qint64 chunk = 64 * 1024;
+    QByteArray buffer(chunk, Qt::Uninitialized);
+    QByteArray quoted;
+    bool inQuotes = false;
+    for (;;) {
+        const qint64 count = file.read(buffer.data(), chunk);
+        if (count < 0)
+            return {HeaderCheck::Failed, ErrorKind::PathFileAccess};
+        if (count == 0)
+            break;
+        const QByteArrayView data(buffer.constData(), count);
+        qsizetype i = 0;
+        if (!inQuotes) {
+            while (i < data.size() && data[i] == ' ')
+                ++i;
+            if (i == data.size())
+                continue;
+            if (data[i] != '"')
+                return {HeaderCheck::WrongLayout, ErrorKind::None};
+            inQuotes = true;
+            ++i;
+        }
+        quoted.append(data.sliced(i, std::min(data.size() - i, headerLength + 1 - quoted.size())));
+        if (quoted.size() > headerLength)
+            break;
     }
-    return result;
+    if (!inQuotes)
+        return {HeaderCheck::Failed, ErrorKind::InputPastEnd};
+    // A quote that is never closed runs to the end of the file.
+    if (const qsizetype close = quoted.indexOf('"'); close >= 0)
+        quoted.truncate(close);
+    return testHeader(QByteArray(1, '"') + quoted + '"');
 }
 
 LoadResult LoadDatabase(QByteArrayView data)
@@ -88,11 +91,11 @@ LoadResult LoadDatabase(QByteArrayView data)
     return LoadDatabase(data.toByteArray());
 }
 
-LoadResult LoadDatabase(QByteArray data, std::shared_ptr<QFile> mapping)
+LoadResult LoadDatabase(QByteArray data)
 {
     LoadResult result;
     Glossary &glossary = result.glossary;
-    glossary.adoptBytes(std::move(data), std::move(mapping));
+    glossary.adoptBytes(std::move(data));
     const QByteArrayView bytes = glossary.storedBytes();
     const char *const base = bytes.data();
     FieldReader reader(bytes);
@@ -143,21 +146,20 @@ LoadResult LoadDatabase(QByteArray data, std::shared_ptr<QFile> mapping)
 
 LoadResult LoadDatabaseFile(const QString &path)
 {
-    // Mapped, the file is read only where the loader looks; the glossary
-    // keeps the mapping until it copies the bytes (Glossary::keepInMemory).
-    if (openFailure(path) == ErrorKind::None) {
-        auto file = std::make_shared<QFile>(path);
-        if (file->open(QIODevice::ReadOnly) && file->size() > 0) {
-            if (uchar *mapped = file->map(0, file->size())) {
-                const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), file->size());
-                return LoadDatabase(bytes, std::move(file));
-            }
-        }
-    }
+    // The whole file is read into the program's own memory before anything
+    // looks at it: a file changed, cut short or removed from now on cannot
+    // reach the program.
+    GlossaryFile file;
     QByteArray bytes;
-    if (const ErrorKind error = readFile(path, -1, bytes); error != ErrorKind::None)
+    ErrorKind error = file.open(path);
+    if (error == ErrorKind::None)
+        error = file.readAll(bytes);
+    if (error != ErrorKind::None)
         return failed(LoadResult(), error, 0, 0);
-    return LoadDatabase(std::move(bytes));
+    LoadResult result = LoadDatabase(std::move(bytes));
+    if (result.status == LoadStatus::Loaded)
+        result.glossary.dropBytesAfter(result.endOffset);
+    return result;
 }
 
 } // namespace Woord

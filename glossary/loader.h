@@ -3,12 +3,10 @@
 #include "glossary/errorkind.h"
 #include "glossary/glossary.h"
 
+#include "glossary/glossaryfile.h"
+
 #include <QByteArrayView>
 #include <QString>
-
-#include <memory>
-
-class QFile;
 
 // Reading a glossary file: first the header test that start-up makes, then the
 // full load into the term table. Both report their outcome; the windows turn
@@ -19,6 +17,7 @@ enum class HeaderCheck {
     Matches,
     WrongLayout, // the first field is not the header text
     Failed, // the file could not be opened or read; see error
+    TooLarge, // larger than any glossary can be; not read
 };
 
 struct HeaderResult {
@@ -47,14 +46,10 @@ HeaderResult testHeaderFile(const QString &path);
 // The load itself: header (not looked at), count and start index, date, then
 // AantalBegrippen entries of two scrambled texts each.
 LoadResult LoadDatabase(QByteArrayView data);
-// The same, taking over the bytes (and the mapped file they may lie in)
-// instead of copying them.
-LoadResult LoadDatabase(QByteArray data, std::shared_ptr<QFile> mapping = {});
+// The same, taking over the bytes instead of copying them.
+LoadResult LoadDatabase(QByteArray data);
+// Reads the whole file into memory first; a failure to open or read it, or
+// to find the memory for it, is a failed load.
 LoadResult LoadDatabaseFile(const QString &path);
-
-// The kind of failure that opening path for reading gives: FileNotFound,
-// PathNotFound when its folder is missing, PathFileAccess when it cannot be
-// read, None when it opens.
-ErrorKind openFailure(const QString &path);
 
 } // namespace Woord

@@ -13,7 +13,6 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QTimer>
 #include <QWindow>
 
 namespace Woord {
@@ -48,12 +47,6 @@ bool FrmHoofd::eventFilter(QObject *watched, QEvent *event)
         const auto *key = static_cast<QKeyEvent *>(event);
         Form_KeyDown(key->key(), key->modifiers());
         return QMainWindow::eventFilter(watched, event);
-    }
-    if (watched == m_surface && event->type() == QEvent::Paint && m_state.glossary.readsTheFile()) {
-        // Once the window has been drawn, the glossary's bytes move from the
-        // mapped file into memory, so nothing that later happens to the file
-        // can touch them.
-        QTimer::singleShot(0, this, [this] { m_state.glossary.keepInMemory(); });
     }
     auto *widget = qobject_cast<QWidget *>(watched);
     if (!widget)

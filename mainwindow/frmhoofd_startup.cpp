@@ -74,6 +74,12 @@ FrmHoofd::LoadOutcome FrmHoofd::Form_Load()
             if (header.check == HeaderCheck::WrongLayout) {
                 m_platform.showMessage(GlossaryMessages::wrongLayout(title));
                 ended = LoadOutcome::EndAtOnce;
+            } else if (header.check == HeaderCheck::TooLarge) {
+                // No glossary is this large: it is broken, as one the loader
+                // cannot read, and is not read at all.
+                m_platform.showMessage(GlossaryMessages::loadFailed(title, m_state.DatabasePad));
+                Form_Unload();
+                ended = LoadOutcome::Unloaded;
             }
             return header.error;
         },

@@ -206,16 +206,20 @@ void TestLoader::files()
     QCOMPARE(LoadDatabaseFile(noFolder).status, LoadStatus::Failed);
     QCOMPARE(testHeaderFile(dir.path()).error, ErrorKind::PathFileAccess);
 
-    // A glossary read from its file keeps reading the mapped file until it
-    // is told to keep its bytes; after that the file may change or vanish.
-    LoadResult mapped = LoadDatabaseFile(path);
-    QVERIFY(mapped.glossary.readsTheFile());
-    mapped.glossary.keepInMemory();
-    QVERIFY(!mapped.glossary.readsTheFile());
+    // A glossary read from its file holds its own copy: the file may change
+    // or vanish at once.
+    LoadResult read = LoadDatabaseFile(path);
     QVERIFY(QFile::resize(path, 10));
     QVERIFY(QFile::remove(path));
-    QCOMPARE(mapped.glossary.Begrippen(2), (BegripRecord{three.at(1).term, three.at(1).description}));
+    QCOMPARE(read.glossary.Begrippen(2), (BegripRecord{three.at(1).term, three.at(1).description}));
     path = writeFile(dir, wod(three));
+
+    // What follows the last entry is not kept.
+    path = writeFile(dir, wod(three) + QByteArray(100000, 'x'));
+    read = LoadDatabaseFile(path);
+    QCOMPARE(read.status, LoadStatus::Loaded);
+    QCOMPARE(read.glossary.storedBytes().size(), wod(three).size());
+    QCOMPARE(read.glossary.Beschrijving(3), three.at(2).description);
 
     const QString empty = writeFile(dir, QByteArray());
     QCOMPARE(testHeaderFile(empty).check, HeaderCheck::Failed);
