@@ -26,10 +26,16 @@ public:
     QTime timeOfDay() override;
     bool claimSingleInstance() override;
 
+    // For the tests and benchmarks that run the real program unattended:
+    // every message is printed on standard output and answered as soon as
+    // it is shown.
+    void answerMessagesAtOnce() { m_answerMessages = true; }
+
 private:
     std::unique_ptr<QSettingsStore> m_settings;
     SingleInstanceLock m_instanceLock{SingleInstanceLock::defaultPath()};
     bool m_waitCursor = false;
+    bool m_answerMessages = false;
 };
 
 } // namespace Woord

@@ -7,6 +7,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 using namespace Woord;
 using Woord::Test::Entry;
 using Woord::Test::wod;
@@ -46,6 +52,12 @@ private slots:
     void threeEntries();
     void largestCountAndLongestText();
     void files();
+    void headerFromTheFile_data();
+    void headerFromTheFile();
+    void onlyRegularFilesAreRead_data();
+    void onlyRegularFilesAreRead();
+    void largerThanAnyGlossary();
+    void pathsTooLongAreNotFound();
     void messages();
 };
 
@@ -225,6 +237,116 @@ void TestLoader::files()
     QCOMPARE(testHeaderFile(empty).check, HeaderCheck::Failed);
     QCOMPARE(testHeaderFile(empty).error, ErrorKind::InputPastEnd);
     QCOMPARE(LoadDatabaseFile(empty).error, ErrorKind::InputPastEnd);
+}
+
+void TestLoader::headerFromTheFile_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<HeaderCheck>("check");
+    QTest::addColumn<ErrorKind>("error");
+
+    const QByteArray header = QString::fromUtf16(headerText).toLatin1();
+    const QByteArray blanks(64 * 1024 - 3, ' ');
+    QTest::newRow("after blanks, across the first 64 KiB") << blanks + '"' + header + "\"\r\n1,1\r\n"
+                                                           << HeaderCheck::Matches << ErrorKind::None;
+    QTest::newRow("after blanks, quote never closed")
+        << blanks + blanks + '"' + header << HeaderCheck::Matches << ErrorKind::None;
+    QTest::newRow("one character more") << blanks + '"' + header + "x\"" << HeaderCheck::WrongLayout << ErrorKind::None;
+    QTest::newRow("one character less") << '"' + header.chopped(1) + '"' << HeaderCheck::WrongLayout << ErrorKind::None;
+    QTest::newRow("not quoted") << blanks + header << HeaderCheck::WrongLayout << ErrorKind::None;
+    QTest::newRow("blanks, then zero bytes")
+        << blanks + QByteArray(200000, '\0') << HeaderCheck::WrongLayout << ErrorKind::None;
+    QTest::newRow("nothing but blanks") << blanks + blanks + blanks << HeaderCheck::Failed << ErrorKind::InputPastEnd;
+}
+
+// The header test reads the file as a stream and decides as the reader of
+// the whole file would.
+void TestLoader::headerFromTheFile()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(HeaderCheck, check);
+    QFETCH(ErrorKind, error);
+    QTemporaryDir dir;
+    const QString path = writeFile(dir, bytes);
+    const HeaderResult result = testHeaderFile(path);
+    QCOMPARE(result.check, check);
+    QCOMPARE(result.error, error);
+    QCOMPARE(testHeader(bytes).check, check);
+}
+
+void TestLoader::onlyRegularFilesAreRead_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("FIFO") << QStringLiteral("fifo");
+    QTest::newRow("socket") << QStringLiteral("socket");
+    QTest::newRow("device") << QStringLiteral("device");
+    QTest::newRow("folder") << QStringLiteral("folder");
+    QTest::newRow("link to a FIFO") << QStringLiteral("link");
+}
+
+// Anything but a regular file under the glossary's name is refused at once,
+// as a folder is: opening a FIFO for reading would wait for ever.
+void TestLoader::onlyRegularFilesAreRead()
+{
+    QFETCH(QString, kind);
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("woordorakelaar.wod"));
+    const QByteArray name = QFile::encodeName(path);
+    int socketFd = -1;
+    if (kind == u"fifo") {
+        QCOMPARE(::mkfifo(name.constData(), 0600), 0);
+    } else if (kind == u"link") {
+        const QString fifo = dir.filePath(QStringLiteral("pijp"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        QVERIFY(QFile::link(fifo, path));
+    } else if (kind == u"socket") {
+        socketFd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        QVERIFY(size_t(name.size()) < sizeof(address.sun_path));
+        std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
+        QCOMPARE(::bind(socketFd, reinterpret_cast<sockaddr *>(&address), sizeof(address)), 0);
+    } else if (kind == u"device") {
+        path = QStringLiteral("/dev/zero");
+    } else {
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("woordorakelaar.wod")));
+    }
+    QCOMPARE(openFailure(path), ErrorKind::PathFileAccess);
+    QCOMPARE(testHeaderFile(path).error, ErrorKind::PathFileAccess);
+    const LoadResult load = LoadDatabaseFile(path);
+    QCOMPARE(load.status, LoadStatus::Failed);
+    QCOMPARE(load.error, ErrorKind::PathFileAccess);
+    if (socketFd >= 0)
+        ::close(socketFd);
+}
+
+// A file larger than the format can hold is no glossary; it is not read.
+void TestLoader::largerThanAnyGlossary()
+{
+    // 4 header fields and 2 * 32767 texts, each at most 32767 characters
+    // with two quotes and a line end.
+    QCOMPARE(maxGlossaryFileSize, Q_INT64_C(2147745798));
+    QTemporaryDir dir;
+    const QString path = writeFile(dir, wod(three));
+    QVERIFY(QFile::resize(path, maxGlossaryFileSize + 1)); // sparse: costs no disk
+    QCOMPARE(testHeaderFile(path).check, HeaderCheck::TooLarge);
+    QCOMPARE(LoadDatabaseFile(path).status, LoadStatus::Failed);
+
+    // At the limit itself the header is read as usual.
+    QVERIFY(QFile::resize(path, maxGlossaryFileSize));
+    QCOMPARE(testHeaderFile(path).check, HeaderCheck::Matches);
+}
+
+void TestLoader::pathsTooLongAreNotFound()
+{
+    QTemporaryDir dir;
+    const QString longName = dir.filePath(QString(300, u'a'));
+    QCOMPARE(openFailure(longName), ErrorKind::FileNotFound);
+    const QString absurd = dir.filePath(QString(1024 * 1024, u'b'));
+    QCOMPARE(openFailure(absurd), ErrorKind::FileNotFound);
+    QCOMPARE(testHeaderFile(absurd).error, ErrorKind::FileNotFound);
+    QCOMPARE(LoadDatabaseFile(absurd).error, ErrorKind::FileNotFound);
+    QCOMPARE(openFailure(dir.filePath(QStringLiteral("a/b/c/") + QString(5000, u'c'))), ErrorKind::FileNotFound);
 }
 
 void TestLoader::messages()

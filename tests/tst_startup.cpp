@@ -1,6 +1,8 @@
+#include "glossary/glossaryfile.h"
 #include "glossary/glossarymessages.h"
 #include "mainwindow/display.h"
 #include "mainwindow/startuptrap.h"
+#include "platform/messagedisplay.h"
 #include "support/mainwindowfixture.h"
 
 #include <QAbstractItemView>
@@ -9,6 +11,8 @@
 #include <QLabel>
 #include <QScrollBar>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace Woord;
 using Woord::Test::Entry;
@@ -42,6 +46,12 @@ private slots:
     void unforeseenFailures_data();
     void unforeseenFailures();
     void brokenGlossarySavesSettings();
+    void noRegularFileAsGlossary_data();
+    void noRegularFileAsGlossary();
+    void glossaryLargerThanAnyCanBe();
+    void absurdlyLongGlossaryName();
+    void messageDisplayText_data();
+    void messageDisplayText();
     void unreadableSettingIsReported();
     void secondInstanceEndsSilently();
     void failedSettingsWriteStillEnds();
@@ -222,6 +232,71 @@ void TestStartup::brokenGlossarySavesSettings()
     QCOMPARE(f->platform.messages, QList<Message>{GlossaryMessages::loadFailed(title, f->glossaryPath())});
     QCOMPARE(f->platform.store.stored.value(QStringLiteral("gebruik")), QStringLiteral("10"));
     QCOMPARE(f->platform.waitCursorChanges, (QList<bool>{true, false}));
+}
+
+void TestStartup::noRegularFileAsGlossary_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("FIFO") << QStringLiteral("fifo");
+    QTest::newRow("device") << QStringLiteral("device");
+}
+
+// A FIFO or a device under the glossary's name is treated as a folder is, at
+// once: opening a FIFO for reading would wait for ever.
+void TestStartup::noRegularFileAsGlossary()
+{
+    QFETCH(QString, kind);
+    if (kind == u"fifo")
+        QCOMPARE(::mkfifo(QFile::encodeName(f->glossaryPath()).constData(), 0600), 0);
+    else
+        f->platform.store.stored.insert(QStringLiteral("bijstart"),
+                                        QDir(f->folder.path()).relativeFilePath(QStringLiteral("/dev/zero")));
+    QCOMPARE(f->start(), Outcome::Unloaded);
+    QCOMPARE(f->platform.messages,
+             (QList<Message>{StartupTrap::unforeseenFailure(title, ErrorKind::BadFileNameOrNumber),
+                             StartupTrap::reportToMaker()}));
+    QCOMPARE(f->platform.store.commits, 1);
+}
+
+void TestStartup::glossaryLargerThanAnyCanBe()
+{
+    f->writeGlossary(Test::wod(one));
+    QVERIFY(QFile::resize(f->glossaryPath(), maxGlossaryFileSize + 1));
+    QCOMPARE(f->start(), Outcome::Unloaded);
+    QCOMPARE(f->platform.messages, QList<Message>{GlossaryMessages::loadFailed(title, f->glossaryPath())});
+    QCOMPARE(f->platform.store.commits, 1);
+    QVERIFY(f->platform.waitCursorChanges.isEmpty());
+}
+
+// A name longer than any path the system takes is not there.
+void TestStartup::absurdlyLongGlossaryName()
+{
+    const QString name(1024 * 1024, u'x');
+    f->platform.store.stored.insert(QStringLiteral("bijstart"), name);
+    QCOMPARE(f->start(), Outcome::Unloaded);
+    QCOMPARE(f->platform.messages, QList<Message>{StartupTrap::fileNotFound(title, f->state.DataMap + name)});
+    QCOMPARE(f->platform.store.commits, 1);
+}
+
+void TestStartup::messageDisplayText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shown");
+
+    const QString longest(longestMessageLine, u'p');
+    const QString tooLong = QString(longestMessageLine / 2, u'a') + u'm' + QString(longestMessageLine / 2, u'z');
+    QTest::newRow("line breaks") << QStringLiteral("a\r\n\r\nb") << QStringLiteral("a\n\nb");
+    QTest::newRow("longest line shown whole") << longest + QStringLiteral("\r\nb") << longest + QStringLiteral("\nb");
+    QTest::newRow("one character more: its ends") << QStringLiteral("a\r\n") + tooLong
+                                                  << QStringLiteral("a\n") + QString(longestMessageLine / 2, u'a')
+            + QStringLiteral(" \u2026 ") + QString(longestMessageLine / 2, u'z');
+}
+
+void TestStartup::messageDisplayText()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, shown);
+    QCOMPARE(Woord::messageDisplayText(text), shown);
 }
 
 void TestStartup::unreadableSettingIsReported()
