@@ -1,21 +1,26 @@
 #pragma once
 
-#include <QLockFile>
 #include <QString>
-
-#include <memory>
 
 namespace Woord {
 
-// One running program per user: a lock file in the user's runtime folder,
-// held for the life of the process. A lock left by a process that no longer
-// runs is taken over; a live one is never taken over, however old.
+// One running program per user: an advisory lock on a file in a folder only
+// the user can write, held for the life of the process. The system lets go
+// of the lock when its holder ends, however it ends, so nothing a leftover
+// file holds can keep the program from starting; what the file contains is
+// never read.
 class SingleInstanceLock
 {
 public:
     explicit SingleInstanceLock(const QString &lockPath);
+    ~SingleInstanceLock();
+    SingleInstanceLock(const SingleInstanceLock &) = delete;
+    SingleInstanceLock &operator=(const SingleInstanceLock &) = delete;
 
-    // The folder and name the program uses for the current user.
+    // The lock file for the current user: in the user's runtime folder when
+    // that is the user's own and closed to others, else in a folder of the
+    // program's own in the temporary folder, made private to the user. Empty
+    // when no such folder can be had.
     static QString defaultPath();
 
     // True when this process holds the lock (also when it already did), or
@@ -25,7 +30,11 @@ public:
 
 private:
     QString m_path;
-    std::unique_ptr<QLockFile> m_lock;
+#ifdef Q_OS_WIN
+    void *m_handle = nullptr;
+#else
+    int m_fd = -1;
+#endif
 };
 
 } // namespace Woord

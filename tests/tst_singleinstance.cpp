@@ -1,13 +1,16 @@
 #include "platform/singleinstance.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QLockFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Woord;
 
@@ -29,8 +32,7 @@ std::unique_ptr<QProcess> startProgram(const QTemporaryDir &home)
 
 QString lockPath(const QTemporaryDir &home)
 {
-    return home.filePath(QStringLiteral("runtime/woordorakelaar-%1.lock"))
-        .arg(qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME", QStringLiteral("gebruiker"))));
+    return home.filePath(QStringLiteral("runtime/woordorakelaar.lock"));
 }
 
 // The process id written in the lock file, or 0.
@@ -40,6 +42,20 @@ qint64 lockHolder(const QTemporaryDir &home)
     if (!file.open(QIODevice::ReadOnly))
         return 0;
     return file.readLine().trimmed().toLongLong();
+}
+
+// Another process that holds the lock on path until it is killed.
+std::unique_ptr<QProcess> holdLock(const QString &path)
+{
+    auto holder = std::make_unique<QProcess>();
+    holder->start(QStringLiteral("flock"), {QStringLiteral("--exclusive"), QStringLiteral("--close"), path, QStringLiteral("cat")});
+    return holder;
+}
+
+mode_t modeOf(const QString &path)
+{
+    struct stat info;
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode : 0;
 }
 
 bool prepare(const QTemporaryDir &home)
@@ -57,10 +73,14 @@ class TestSingleInstance : public QObject
 
 private slots:
     void secondLockInTheSameFolderFails();
-    void lockOfAGoneProcessIsTakenOver();
+    void lockHeldByAnotherProcess();
+    void leftoverFileNeverBlocks_data();
+    void leftoverFileNeverBlocks();
     void unusableFolderDoesNotBlock();
+    void folderOfTheLock();
     void twentyStartsLeaveOneRunning();
     void killedProgramDoesNotBlockTheNext();
+    void plantedLockInTheSharedFolder();
 };
 
 void TestSingleInstance::secondLockInTheSameFolderFails()
@@ -74,34 +94,72 @@ void TestSingleInstance::secondLockInTheSameFolderFails()
     QVERIFY(!second.claim());
 }
 
-void TestSingleInstance::lockOfAGoneProcessIsTakenOver()
+// The system holds the lock for its holder and lets go when it dies.
+void TestSingleInstance::lockHeldByAnotherProcess()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("w.lock"));
-    // A lock file as a process that has since ended would have left it: the
-    // platform's own lock file, with that process's id.
-    QByteArray contents;
-    {
-        QLockFile model(path);
-        QVERIFY(model.tryLock(0));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        contents = file.readAll();
-        model.unlock();
-    }
-    QProcess gone;
-    gone.start(QStringLiteral("true"));
-    QVERIFY(gone.waitForStarted());
-    const qint64 goneId = gone.processId();
-    QVERIFY(gone.waitForFinished());
-    contents = QByteArray::number(goneId) + contents.mid(contents.indexOf('\n'));
-    {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(contents);
-    }
+    auto holder = holdLock(path);
+    QVERIFY(holder->waitForStarted());
+    QVERIFY(QTest::qWaitFor([&] { return !SingleInstanceLock(path).claim(); }, 20000));
+    holder->kill();
+    QVERIFY(holder->waitForFinished());
     SingleInstanceLock lock(path);
     QVERIFY(lock.claim());
+}
+
+void TestSingleInstance::leftoverFileNeverBlocks_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("empty") << QStringLiteral("empty");
+    QTest::newRow("garbage") << QStringLiteral("garbage");
+    QTest::newRow("a live process on another host") << QStringLiteral("other host");
+    QTest::newRow("this very process") << QStringLiteral("live");
+    QTest::newRow("dangling link") << QStringLiteral("link");
+    QTest::newRow("link to a file elsewhere") << QStringLiteral("link to file");
+    QTest::newRow("empty folder") << QStringLiteral("folder");
+    QTest::newRow("FIFO") << QStringLiteral("fifo");
+}
+
+// Whatever a file left under the lock's name holds, the lock is taken.
+void TestSingleInstance::leftoverFileNeverBlocks()
+{
+    QFETCH(QString, kind);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("w.lock"));
+    const QString elsewhere = dir.filePath(QStringLiteral("elders"));
+    const auto write = [](const QString &file, const QByteArray &bytes) {
+        QFile out(file);
+        return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size();
+    };
+    if (kind == u"empty")
+        QVERIFY(write(path, {}));
+    else if (kind == u"garbage")
+        QVERIFY(write(path, QByteArray("\xff\x00zzz\n\n\n-7\n", 12)));
+    else if (kind == u"other host")
+        QVERIFY(write(path, "1\nwoordorakelaar\nelders.example\n"));
+    else if (kind == u"live")
+        QVERIFY(write(path, QByteArray::number(QCoreApplication::applicationPid()) + "\n"));
+    else if (kind == u"link")
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("nergens")), path));
+    else if (kind == u"link to file") {
+        QVERIFY(write(elsewhere, "bewaren"));
+        QVERIFY(QFile::link(elsewhere, path));
+    } else if (kind == u"folder")
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("w.lock")));
+    else
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+
+    SingleInstanceLock lock(path);
+    QVERIFY(lock.claim());
+    QVERIFY(S_ISREG(modeOf(path)));
+    QVERIFY(!SingleInstanceLock(path).claim());
+    // A file a link pointed to is never written through it.
+    if (kind == u"link to file") {
+        QFile kept(elsewhere);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), QByteArray("bewaren"));
+    }
 }
 
 void TestSingleInstance::unusableFolderDoesNotBlock()
@@ -111,6 +169,42 @@ void TestSingleInstance::unusableFolderDoesNotBlock()
     QVERIFY(plain.open(QIODevice::WriteOnly));
     SingleInstanceLock lock(dir.filePath(QStringLiteral("bestand/w.lock")));
     QVERIFY(lock.claim());
+    // A folder that is no folder of the user's gives no path: no lock, and
+    // the program starts.
+    QVERIFY(SingleInstanceLock(QString()).claim());
+}
+
+// The runtime folder when it is the user's alone; else a private folder of
+// the program's in the temporary folder, never one someone else could make.
+void TestSingleInstance::folderOfTheLock()
+{
+    QTemporaryDir dir;
+    const QString runtime = dir.filePath(QStringLiteral("runtime"));
+    const QString temp = dir.filePath(QStringLiteral("tmp"));
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("runtime")) && QDir(dir.path()).mkpath(QStringLiteral("tmp")));
+    QVERIFY(QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    qputenv("TMPDIR", QFile::encodeName(temp));
+    const QString own = temp + QStringLiteral("/woordorakelaar-") + QString::number(::geteuid());
+
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+    QCOMPARE(SingleInstanceLock::defaultPath(), runtime + QStringLiteral("/woordorakelaar.lock"));
+
+    // A runtime folder others may write in is not used.
+    QVERIFY(::chmod(QFile::encodeName(runtime).constData(), 0777) == 0);
+    QCOMPARE(SingleInstanceLock::defaultPath(), own + QStringLiteral("/woordorakelaar.lock"));
+    QCOMPARE(modeOf(own) & 07777, mode_t(0700));
+
+    qunsetenv("XDG_RUNTIME_DIR");
+    QCOMPARE(SingleInstanceLock::defaultPath(), own + QStringLiteral("/woordorakelaar.lock"));
+
+    // A folder under the program's name that others may enter, or a link
+    // planted there, is not the program's own.
+    QVERIFY(::chmod(QFile::encodeName(own).constData(), 0755) == 0);
+    QCOMPARE(SingleInstanceLock::defaultPath(), QString());
+    QVERIFY(QDir(own).removeRecursively());
+    QVERIFY(QFile::link(runtime, own));
+    QCOMPARE(SingleInstanceLock::defaultPath(), QString());
+    qunsetenv("TMPDIR");
 }
 
 void TestSingleInstance::twentyStartsLeaveOneRunning()
@@ -164,6 +258,45 @@ void TestSingleInstance::killedProgramDoesNotBlockTheNext()
     QCOMPARE(second->state(), QProcess::Running);
     second->kill();
     second->waitForFinished();
+}
+
+// Without a runtime folder the lock lies in the shared temporary folder;
+// what another user or an earlier run left there cannot keep the program
+// from starting.
+void TestSingleInstance::plantedLockInTheSharedFolder()
+{
+    QTemporaryDir home;
+    QVERIFY(prepare(home));
+    const QString own = home.filePath(QStringLiteral("tmp/woordorakelaar-")) + QString::number(::geteuid());
+    QVERIFY(QDir(home.path()).mkpath(own));
+    QVERIFY(::chmod(QFile::encodeName(own).constData(), 0700) == 0);
+    QFile planted(own + QStringLiteral("/woordorakelaar.lock"));
+    QVERIFY(planted.open(QIODevice::WriteOnly));
+    planted.write("1\nwoordorakelaar\nelders.example\n");
+    planted.close();
+
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+    env.insert(QStringLiteral("TMPDIR"), home.filePath(QStringLiteral("tmp")));
+    env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    QProcess first;
+    first.setProcessEnvironment(env);
+    first.start(QStringLiteral(WOORD_PROGRAM_DIR "/woordorakelaar"));
+    QVERIFY(first.waitForStarted());
+    const auto holder = [&] {
+        QFile lock(planted.fileName());
+        return lock.open(QIODevice::ReadOnly) ? lock.readLine().trimmed().toLongLong() : 0;
+    };
+    QVERIFY(QTest::qWaitFor([&] { return holder() == first.processId(); }, 20000));
+    QProcess second;
+    second.setProcessEnvironment(env);
+    second.start(QStringLiteral(WOORD_PROGRAM_DIR "/woordorakelaar"));
+    QVERIFY(second.waitForFinished(20000));
+    QCOMPARE(second.exitCode(), 0);
+    QCOMPARE(first.state(), QProcess::Running);
+    first.kill();
+    first.waitForFinished();
 }
 
 QTEST_GUILESS_MAIN(TestSingleInstance)
