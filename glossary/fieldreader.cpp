@@ -1,9 +1,58 @@
 #include "glossary/fieldreader.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 
 namespace Woord {
+
+namespace {
+
+// Where the first separator (comma, CR or LF) of data lies at or after
+// `from`, or data's size: three memchr passes over blocks that stay in the
+// cache beat a loop over every byte by far on a long field.
+qsizetype findSeparator(QByteArrayView data, qsizetype from)
+{
+    constexpr qsizetype block = 4096;
+    const char *const base = data.data();
+    for (qsizetype start = from; start < data.size(); start += block) {
+        const size_t length = size_t(std::min(block, data.size() - start));
+        const char *found = nullptr;
+        for (const char separator : {',', '\r', '\n'}) {
+            const auto *hit = static_cast<const char *>(std::memchr(base + start, separator, length));
+            if (hit && (!found || hit < found))
+                found = hit;
+        }
+        if (found)
+            return found - base;
+    }
+    return data.size();
+}
+
+} // namespace
+
+qsizetype leadingBlanks(QByteArrayView data)
+{
+    // Long runs a block at a time against a block of blanks (memcmp is the
+    // fastest comparison the library has), the rest eight bytes at a time.
+    static const QByteArray blankBlock(4096, ' ');
+    constexpr std::uint64_t eightBlanks = 0x2020202020202020u;
+    const char *const base = data.data();
+    qsizetype i = 0;
+    while (i + blankBlock.size() <= data.size()
+           && std::memcmp(base + i, blankBlock.constData(), size_t(blankBlock.size())) == 0)
+        i += blankBlock.size();
+    for (; i + 8 <= data.size(); i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, base + i, 8);
+        if (word != eightBlanks)
+            break;
+    }
+    while (i < data.size() && base[i] == ' ')
+        ++i;
+    return i;
+}
 
 bool FieldReader::skipLineEnd()
 {
@@ -27,8 +76,7 @@ ErrorKind FieldReader::readText(QByteArrayView &field)
 {
     const qsizetype size = m_data.size();
     const char *data = m_data.data();
-    while (m_pos < size && data[m_pos] == ' ')
-        ++m_pos;
+    m_pos += leadingBlanks(m_data.sliced(m_pos));
     if (m_pos >= size)
         return ErrorKind::InputPastEnd;
 
@@ -40,12 +88,10 @@ ErrorKind FieldReader::readText(QByteArrayView &field)
         m_pos = quote ? end + 1 : size;
         // Whatever stands between the closing quote and the separator is not
         // part of any field.
-        while (m_pos < size && data[m_pos] != ',' && data[m_pos] != '\r' && data[m_pos] != '\n')
-            ++m_pos;
+        m_pos = findSeparator(m_data, m_pos);
     } else {
         const qsizetype start = m_pos;
-        while (m_pos < size && data[m_pos] != ',' && data[m_pos] != '\r' && data[m_pos] != '\n')
-            ++m_pos;
+        m_pos = findSeparator(m_data, m_pos);
         field = m_data.sliced(start, m_pos - start);
     }
 

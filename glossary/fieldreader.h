@@ -13,6 +13,9 @@ namespace Woord {
 // the next separator is passed over. Reading when nothing is left is a
 // failure of kind InputPastEnd. The reader never copies: a field is a view
 // into the data, which must outlive it.
+// How many blanks (spaces) data starts with; fast over long runs.
+qsizetype leadingBlanks(QByteArrayView data);
+
 class FieldReader
 {
 public:

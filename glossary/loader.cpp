@@ -52,7 +52,7 @@ HeaderResult testHeaderFile(const QString &path)
     // which tells whether the field ends where the header does. An unquoted
     // first field ends at the header's comma at the latest, so it never
     // matches; as any first field that is there, it gives no failure.
-    constexpr qint64 chunk = 64 * 1024;
+    constexpr qint64 chunk = 1024 * 1024;
     QByteArray buffer(chunk, Qt::Uninitialized);
     QByteArray quoted;
     bool inQuotes = false;
@@ -65,8 +65,7 @@ HeaderResult testHeaderFile(const QString &path)
         const QByteArrayView data(buffer.constData(), count);
         qsizetype i = 0;
         if (!inQuotes) {
-            while (i < data.size() && data[i] == ' ')
-                ++i;
+            i = leadingBlanks(data);
             if (i == data.size())
                 continue;
             if (data[i] != '"')

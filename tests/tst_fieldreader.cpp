@@ -38,6 +38,17 @@ void TestFieldReader::texts_data()
     QTest::newRow("empty line is an empty field") << QByteArray("a\r\n\r\nb") << L{"a", "", "b"};
     QTest::newRow("unterminated quote runs to the end") << QByteArray("\"abc, def") << L{"abc, def"};
     QTest::newRow("line end inside quotes belongs to the text") << QByteArray("\"a\r\nb\"") << L{"a\r\nb"};
+    // Long runs are scanned a block at a time: separators and the end of a
+    // run of blanks at and around the block edges.
+    for (const int at : {4095, 4096, 4097, 8200}) {
+        const QByteArray run(at, 'x');
+        QTest::addRow("separator after %d characters", at) << run + ",b" << L{run, "b"};
+        QTest::addRow("CR after %d characters", at) << run + "\rb" << L{run, "b"};
+        QTest::addRow("%d blanks, then a field", at) << QByteArray(at, ' ') + "a" << L{"a"};
+        QTest::addRow("quoted, %d characters of junk after it", at) << "\"q\"" + run + "\nb" << L{"q", "b"};
+    }
+    QTest::newRow("blanks and a tab") << QByteArray(4100, ' ') + "\t," << L{"\t"};
+    QTest::newRow("nothing but blanks") << QByteArray(9000, ' ') << L{};
     QTest::newRow("nothing") << QByteArray() << L{};
     QTest::newRow("only a line end") << QByteArray("\r\n") << L{""};
 }
