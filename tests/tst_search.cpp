@@ -38,6 +38,9 @@ private slots:
     void hits();
     void walkThroughNet();
     void noHitAcrossFields();
+    void accentedCapitalsWithoutRareBytes_data();
+    void accentedCapitalsWithoutRareBytes();
+    void rawMatchOutsideFieldsSearchesOn();
     void emptyGlossary();
     void notFoundMessage();
 };
@@ -102,6 +105,52 @@ void TestSearch::noHitAcrossFields()
     QCOMPARE(search.SearchTerms(QStringLiteral("modemzet"), 1), 0);
     QCOMPARE(search.SearchTerms(QStringLiteral("isp."), 1), 6);
     QCOMPARE(search.SearchTerms(QStringLiteral("isp.\"\r\n\"z"), 1), 0);
+}
+
+void TestSearch::accentedCapitalsWithoutRareBytes_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("hit");
+    QTest::newRow("ÉÉN by één") << "één" << 1;
+    QTest::newRow("Ça by ça") << "ça" << 2;
+    QTest::newRow("Ça by ÇA") << "ÇA" << 2;
+    QTest::newRow("ÀÖÞ by àöþ") << "àöþ" << 3;
+    QTest::newRow("× stays ×") << "×" << 3;
+    QTest::newRow("Ü is not u") << "uber" << 0;
+}
+
+// A glossary without a character from 0x80..0x9F (no Š, Œ, Ž, Ÿ, €, curly
+// quotes) is folded the fast way; its accented capitals must fold as well.
+void TestSearch::accentedCapitalsWithoutRareBytes()
+{
+    QFETCH(QString, text);
+    QFETCH(int, hit);
+    const Glossary glossary = glossaryOf({
+        {QStringLiteral("ÉÉN"), QStringLiteral("Telwoord.")},
+        {QStringLiteral("Taal"), QStringLiteral("Ça va, ÜBER.")},
+        {QStringLiteral("Tekens"), QStringLiteral("ÀÖÞ en ×.")},
+    });
+    TermSearch search(glossary);
+    QCOMPARE(search.SearchTerms(text, 1), hit);
+}
+
+// What stands between a closing quote and the next separator belongs to no
+// field: a match there, or one running into it, is passed over and the
+// search goes on to a real hit further on.
+void TestSearch::rawMatchOutsideFieldsSearchesOn()
+{
+    using Test::scramble;
+    const QByteArray bytes = Test::header + "\r\n3,1\r\n\"09/12/2026\"\r\n\"" + scramble(QStringLiteral("Ab")) + '"'
+        + scramble(QStringLiteral("cd")) + ",\"" + scramble(QStringLiteral("eins")) + "\"\r\n\""
+        + scramble(QStringLiteral("Fg")) + "\",\"" + scramble(QStringLiteral("hij")) + "\"\r\n\""
+        + scramble(QStringLiteral("Kl")) + "\",\"" + scramble(QStringLiteral("xbcdx")) + "\"\r\n";
+    LoadResult load = LoadDatabase(bytes);
+    QCOMPARE(load.status, LoadStatus::Loaded);
+    QCOMPARE(load.glossary.Begrip(1), QStringLiteral("Ab"));
+    TermSearch search(load.glossary);
+    QCOMPARE(search.SearchTerms(QStringLiteral("bcd"), 1), 3);
+    QCOMPARE(search.SearchTerms(QStringLiteral("cd"), 1), 3);
+    QCOMPARE(search.SearchTerms(QStringLiteral("bcd"), 4), 0);
 }
 
 void TestSearch::emptyGlossary()
