@@ -13,15 +13,16 @@ int effectiveKey(int key)
     return key;
 }
 
-void decodeInPlace(char *text, qsizetype size, int key)
+void decodeInto(const char *in, char *out, qsizetype size, int key)
 {
     // Written so the compiler can shift many bytes at a time.
     const auto down = static_cast<unsigned char>(effectiveKey(key));
     const auto wrap = static_cast<unsigned char>(255 - down);
-    auto *bytes = reinterpret_cast<unsigned char *>(text);
+    const auto *from = reinterpret_cast<const unsigned char *>(in);
+    auto *to = reinterpret_cast<unsigned char *>(out);
     for (qsizetype i = 0; i < size; ++i) {
-        const unsigned char a = bytes[i];
-        bytes[i] = a < down ? static_cast<unsigned char>(a + wrap) : static_cast<unsigned char>(a - down);
+        const unsigned char a = from[i];
+        to[i] = a < down ? static_cast<unsigned char>(a + wrap) : static_cast<unsigned char>(a - down);
     }
 }
 

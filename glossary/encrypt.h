@@ -44,8 +44,14 @@ struct DecodeResult {
     ErrorKind error = ErrorKind::None;
 };
 
+// Decodes size scrambled bytes to plain Windows-1252 bytes at out (which may
+// be in itself).
+void decodeInto(const char *in, char *out, qsizetype size, int key = 0);
 // Decodes a scrambled text to plain Windows-1252 bytes, where it stands.
-void decodeInPlace(char *text, qsizetype size, int key = 0);
+inline void decodeInPlace(char *text, qsizetype size, int key = 0)
+{
+    decodeInto(text, text, size, key);
+}
 
 // Decodes one scrambled glossary text; a text over maxTextLength characters
 // fails with ErrorKind::Overflow.

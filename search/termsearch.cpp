@@ -49,6 +49,26 @@ bool foldedPattern(const QString &text, QByteArray &pattern)
     return true;
 }
 
+// Folds decoded bytes to lower case where they stand. A-Z and À..Þ (not ×)
+// lie 32 below their small letters, which the compiler can do many bytes at a
+// time; the four capitals of 0x80..0x9F are rare and put right afterwards.
+void foldInPlace(unsigned char *bytes, qsizetype size)
+{
+    unsigned char rare = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        // Bitwise, not logical, operators: no branch, so many bytes at a time.
+        const unsigned char c = bytes[i];
+        const unsigned ascii = static_cast<unsigned char>(c - 'A') < 26;
+        const unsigned latin = unsigned(static_cast<unsigned char>(c - 0xC0) < 31) & unsigned(c != 0xD7);
+        bytes[i] = static_cast<unsigned char>(c + ((ascii | latin) << 5));
+        rare |= static_cast<unsigned char>((c & 0xE0) == 0x80);
+    }
+    if (!rare)
+        return;
+    for (qsizetype i = 0; i < size; ++i)
+        bytes[i] = lower[bytes[i]];
+}
+
 bool within(QByteArrayView field, const char *hit, qsizetype length)
 {
     return hit >= field.data() && hit + length <= field.data() + field.size();
@@ -65,29 +85,11 @@ void TermSearch::fold()
 {
     if (m_folded)
         return;
-    // The stored bytes are decoded and folded to lower case in one pass. A-Z
-    // and À..Þ (not ×) lie 32 below their small letters, which the compiler
-    // can do many bytes at a time; the four capitals of 0x80..0x9F are rare
-    // and put right afterwards.
+    // The stored bytes are decoded as every text is, then folded.
     const QByteArrayView stored = m_glossary.storedBytes();
     m_foldedBytes = QByteArray(stored.size(), Qt::Uninitialized);
-    auto *out = reinterpret_cast<unsigned char *>(m_foldedBytes.data());
-    const auto *in = reinterpret_cast<const unsigned char *>(stored.data());
-    constexpr auto down = static_cast<unsigned char>(Encrypt::builtInKey);
-    constexpr auto wrap = static_cast<unsigned char>(255 - Encrypt::builtInKey);
-    unsigned char rare = 0;
-    for (qsizetype i = 0; i < stored.size(); ++i) {
-        const unsigned char a = in[i];
-        const unsigned char c = a < down ? static_cast<unsigned char>(a + wrap) : static_cast<unsigned char>(a - down);
-        const bool ascii = static_cast<unsigned char>(c - 'A') < 26;
-        const bool latin = static_cast<unsigned char>(c - 0xC0) < 31 && c != 0xD7;
-        out[i] = static_cast<unsigned char>(c + ((ascii || latin) ? 32 : 0));
-        rare |= static_cast<unsigned char>((c & 0xE0) == 0x80 ? 1 : 0);
-    }
-    if (rare) {
-        for (qsizetype i = 0; i < stored.size(); ++i)
-            out[i] = lower[Encrypt::decodeByte(in[i], Encrypt::builtInKey)];
-    }
+    Encrypt::decodeInto(stored.data(), m_foldedBytes.data(), stored.size());
+    foldInPlace(reinterpret_cast<unsigned char *>(m_foldedBytes.data()), m_foldedBytes.size());
     m_entryStarts.clear();
     m_entryStarts.reserve(m_glossary.AantalBegrippen);
     for (qint32 i = 1; i <= m_glossary.AantalBegrippen; ++i)

@@ -16,7 +16,7 @@ namespace Woord {
 // The glossary's bytes are decoded and folded to lower case once, at the
 // first search, and then searched as a whole; a hit that would run across the
 // end of a text is no hit. The glossary's entries must not change while the
-// search lives (its bytes may move into memory).
+// search lives.
 class TermSearch
 {
 public:
