@@ -490,8 +490,17 @@ void TestWodTool::commandLine()
     const Run help = wodtool({QStringLiteral("--help")});
     QCOMPARE(help.exitCode, 0);
     QVERIFY(help.out.contains("wodtool pack"));
+    QVERIFY(help.out.contains("wodtool lint BRON.tsv"));
+    QVERIFY(help.out.contains("\"\\#include\" is het\nbegrip \"#include\""));
     QCOMPARE(wodtool({QStringLiteral("frobnicate")}).exitCode, 2);
     QCOMPARE(wodtool({QStringLiteral("check"), dir.filePath(QStringLiteral("nergens.wod"))}).exitCode, 1);
+
+    // An existing glossary that is not the input is replaced.
+    QCOMPARE(wodtool({QStringLiteral("pack"), good, QStringLiteral("-o"), target, QStringLiteral("--date"),
+                      QStringLiteral("02/02/2003")})
+                 .exitCode,
+             0);
+    QVERIFY(wodtool({QStringLiteral("check"), target}).out.startsWith("datum: 02/02/2003\n"));
 }
 
 void TestWodTool::refusesInputThatIsNoFile_data()
