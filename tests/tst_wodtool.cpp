@@ -173,6 +173,8 @@ private slots:
     void roundTripOfRandomGlossaries();
     void failedPackWritesNothing();
     void commandLine();
+    void usageMessages_data();
+    void usageMessages();
     void refusesInputThatIsNoFile_data();
     void refusesInputThatIsNoFile();
     void readingIsBounded();
@@ -501,6 +503,73 @@ void TestWodTool::commandLine()
                  .exitCode,
              0);
     QVERIFY(wodtool({QStringLiteral("check"), target}).out.startsWith("datum: 02/02/2003\n"));
+}
+
+void TestWodTool::usageMessages_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QByteArray>("error"); // the first line on stderr
+
+    const QString x = QStringLiteral("x.tsv");
+    QTest::newRow("nothing") << QStringList() << 2 << QByteArray("wodtool: geen opdracht");
+    QTest::newRow("unknown command") << QStringList{QStringLiteral("frobnicate")} << 2
+                                     << QByteArray("wodtool: onbekende opdracht frobnicate");
+    QTest::newRow("option as command") << QStringList{QStringLiteral("-o")} << 2
+                                       << QByteArray("wodtool: onbekende opdracht -o");
+    QTest::newRow("unknown long option") << QStringList{QStringLiteral("check"), x, QStringLiteral("--bogus")} << 2
+                                         << QByteArray("wodtool: onbekende optie --bogus");
+    QTest::newRow("unknown short option") << QStringList{QStringLiteral("check"), QStringLiteral("-x"), x} << 2
+                                          << QByteArray("wodtool: onbekende optie -x");
+    QTest::newRow("unknown word after one dash") << QStringList{QStringLiteral("pack"), x, QStringLiteral("-ouit.wod")}
+                                                 << 2 << QByteArray("wodtool: onbekende optie -ouit.wod");
+    QTest::newRow("a flag with a value") << QStringList{QStringLiteral("pack"), x, QStringLiteral("--sort=ja")} << 2
+                                         << QByteArray("wodtool: onbekende optie --sort=ja");
+    QTest::newRow("-o without its value") << QStringList{QStringLiteral("pack"), x, QStringLiteral("-o")} << 2
+                                          << QByteArray("wodtool: -o verwacht een waarde");
+    QTest::newRow("--date without its value") << QStringList{QStringLiteral("pack"), x, QStringLiteral("--date")} << 2
+                                              << QByteArray("wodtool: --date verwacht een waarde");
+    QTest::newRow("pack without -o") << QStringList{QStringLiteral("pack"), x} << 2
+                                     << QByteArray("wodtool: pack verwacht één bron en -o met het doelbestand");
+    QTest::newRow("unpack with --sort") << QStringList{QStringLiteral("unpack"), x, QStringLiteral("--sort")} << 2
+                                        << QByteArray("wodtool: unpack verwacht één begrippenlijst en eventueel -o");
+    QTest::newRow("check of two files") << QStringList{QStringLiteral("check"), x, x} << 2
+                                        << QByteArray("wodtool: check verwacht één begrippenlijst");
+    QTest::newRow("lint with --date") << QStringList{QStringLiteral("lint"), x, QStringLiteral("--date"),
+                                                     QStringLiteral("01/01/2001")}
+                                      << 2 << QByteArray("wodtool: lint verwacht één bron en eventueel --sort");
+    QTest::newRow("a bad --date") << QStringList{QStringLiteral("pack"),   x,
+                                                 QStringLiteral("-o"),     QStringLiteral("y"),
+                                                 QStringLiteral("--date"), QStringLiteral("1/1/2001")}
+                                  << 2 << QByteArray("wodtool: --date verwacht een datum als dd/mm/jjjj");
+    QTest::newRow("a lone dash is a file name")
+        << QStringList{QStringLiteral("check"), QStringLiteral("-")} << 1 << QByteArray("wodtool: -: bestaat niet");
+    QTest::newRow("-o takes what follows")
+        << QStringList{QStringLiteral("pack"), QStringLiteral("-o"), QStringLiteral("--sort")} << 2
+        << QByteArray("wodtool: pack verwacht één bron en -o met het doelbestand");
+    QTest::newRow("help after a command")
+        << QStringList{QStringLiteral("check"), QStringLiteral("-h")} << 0 << QByteArray();
+}
+
+// The messages and exit codes of wrong use.
+void TestWodTool::usageMessages()
+{
+    QFETCH(QStringList, args);
+    QFETCH(int, exitCode);
+    QFETCH(QByteArray, error);
+
+    QTemporaryDir dir;
+    QProcess process;
+    process.setWorkingDirectory(dir.path());
+    process.start(QStringLiteral(WOORDTOOL_PATH), args);
+    QVERIFY(process.waitForFinished(30000));
+    QCOMPARE(process.exitCode(), exitCode);
+    const QByteArray err = process.readAllStandardError();
+    QCOMPARE(err.left(err.indexOf('\n')), error);
+    if (exitCode == 2)
+        QVERIFY(err.endsWith("\nZie 'wodtool --help'.\n"));
+    if (exitCode == 0)
+        QVERIFY(process.readAllStandardOutput().startsWith("Gebruik:\n"));
 }
 
 void TestWodTool::refusesInputThatIsNoFile_data()
