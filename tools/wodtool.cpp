@@ -4,6 +4,7 @@
 #include "tools/toolfiles.h"
 #include "tools/wodpack.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QStringList>
 
@@ -108,26 +109,55 @@ struct Options {
     bool sort = false;
 };
 
+// The name of the option an argument gives ("-o", "--date=x": "o", "date"),
+// or an empty text when it gives none.
+QString optionName(const QString &arg)
+{
+    if (!arg.startsWith(u'-') || arg.size() < 2)
+        return {};
+    return arg.mid(arg.startsWith(u"--"_s) ? 2 : 1).section(u'=', 0, 0);
+}
+
+// What QCommandLineParser refused, in Dutch and naming the argument as given.
+QString optionError(const QCommandLineParser &parser, const QStringList &args, const QStringList &valueOptions)
+{
+    const QStringList unknown = parser.unknownOptionNames();
+    for (const QString &arg : args) {
+        const QString name = optionName(arg);
+        if (arg != u"--"_s && arg.startsWith(u'-') && arg.size() > 1 && (name.isEmpty() || unknown.contains(name)))
+            return u"onbekende optie "_s + arg;
+    }
+    // A value option at the end has no value; any other refusal is a value
+    // given to an option that takes none ("--sort=ja").
+    if (!args.isEmpty() && valueOptions.contains(optionName(args.last())) && !args.last().contains(u'='))
+        return args.last() + u" verwacht een waarde"_s;
+    for (const QString &arg : args) {
+        if (!optionName(arg).isEmpty() && arg.contains(u'=') && !valueOptions.contains(optionName(arg)))
+            return u"onbekende optie "_s + arg;
+    }
+    return u"onbekende optie in "_s + args.join(u' ');
+}
+
+// The options after the command. One dash or two are alike ("-o", "--date");
+// what follows -o or --date is its value, whatever it looks like.
 std::optional<Options> parseOptions(const QStringList &args, QString &error)
 {
-    Options options;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString &arg = args.at(i);
-        if (arg == u"-o"_s || arg == u"--date"_s) {
-            if (i + 1 >= args.size()) {
-                error = arg + u" verwacht een waarde"_s;
-                return std::nullopt;
-            }
-            (arg == u"-o"_s ? options.output : options.date) = args.at(++i);
-        } else if (arg == u"--sort"_s) {
-            options.sort = true;
-        } else if (arg.startsWith(u'-') && arg.size() > 1) {
-            error = u"onbekende optie "_s + arg;
-            return std::nullopt;
-        } else {
-            options.positional.append(arg);
-        }
+    const QCommandLineOption output(u"o"_s, QString(), u"BESTAND"_s);
+    const QCommandLineOption date(u"date"_s, QString(), u"dd/mm/jjjj"_s);
+    const QCommandLineOption sort(u"sort"_s);
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addOptions({output, date, sort});
+    // The parser takes its first argument for the program's name.
+    if (!parser.parse(QStringList{u"wodtool"_s} + args)) {
+        error = optionError(parser, args, {u"o"_s, u"date"_s});
+        return std::nullopt;
     }
+    Options options;
+    options.positional = parser.positionalArguments();
+    options.output = parser.value(output);
+    options.date = parser.value(date);
+    options.sort = parser.isSet(sort);
     return options;
 }
 
