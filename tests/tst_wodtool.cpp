@@ -118,7 +118,7 @@ void verifyLossless(const QByteArray &wod)
 #ifdef Q_OS_UNIX
 // Makes a FIFO, a socket, a folder or a device node at path; false when the
 // machine does not allow it.
-bool makeSpecial(const QString &kind, const QString &path)
+bool makeNonRegular(const QString &kind, const QString &path)
 {
     const QByteArray name = QFile::encodeName(path);
     if (kind == QStringLiteral("map"))
@@ -603,7 +603,7 @@ void TestWodTool::refusesInputThatIsNoFile()
     QString input = kind;
     if (!kind.startsWith(u'/')) {
         input = dir.filePath(QStringLiteral("invoer"));
-        QVERIFY(makeSpecial(kind, input));
+        QVERIFY(makeNonRegular(kind, input));
     }
     const QString target = dir.filePath(QStringLiteral("uit.wod"));
     QStringList args{command, input};
@@ -713,9 +713,9 @@ void TestWodTool::refusesOutput()
     } else if (kind == QStringLiteral("link naar de invoer")) {
         QVERIFY(QFile::link(input, target));
     } else if (kind == QStringLiteral("link naar een FIFO")) {
-        QVERIFY(makeSpecial(QStringLiteral("FIFO"), dir.filePath(QStringLiteral("fifo"))));
+        QVERIFY(makeNonRegular(QStringLiteral("FIFO"), dir.filePath(QStringLiteral("fifo"))));
         QVERIFY(QFile::link(dir.filePath(QStringLiteral("fifo")), target));
-    } else if (!makeSpecial(kind, target)) {
+    } else if (!makeNonRegular(kind, target)) {
         QSKIP("this machine does not allow making one");
     }
     const mode_t type = typeOf(target);
