@@ -335,6 +335,10 @@ void TestWodTool::checkNamesTheEntry_data()
     QTest::newRow("data after the last entry")
         << QByteArray(good + "\"extra\"\r\n") << 3 << QStringLiteral("na het laatste begrip");
     QTest::newRow("empty term") << QByteArray(good).replace("\"I\"", "\"\"") << 2 << QStringLiteral("leeg");
+    QTest::newRow("line feed in a text") << QByteArray(good).replace("\"i\"", "\"a\x11\"") << 2
+                                         << QStringLiteral("regeleinde");
+    QTest::newRow("carriage return in a text")
+        << QByteArray(good).replace("\"I\"", "\"\x14\"") << 2 << QStringLiteral("regeleinde");
     QTest::newRow("tab in a text") << QByteArray(good).replace("\"i\"", "\"\x10\"") << 2 << QStringLiteral("tab");
     QTest::newRow("wrong header") << QByteArray(good).replace("woordorakelaar", "Woordorakelaar") << 0
                                   << QStringLiteral("kop");

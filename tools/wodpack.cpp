@@ -83,8 +83,6 @@ std::variant<SourceEntry, Problem> parseLine(const QString &line, int lineNumber
     SourceEntry entry{line.left(tab), line.mid(tab + 1), lineNumber};
     if (entry.term.isEmpty())
         return Problem{lineNumber, 1 + columnOffset, u"het begrip is leeg"_s};
-    if (entry.term.trimmed().isEmpty())
-        return Problem{lineNumber, 1 + columnOffset, u"het begrip bestaat alleen uit spaties"_s};
 
     const int termLength = static_cast<int>(entry.term.toUcs4().size());
     for (const auto &[text, offset] : {std::pair{&entry.term, 0}, std::pair{&entry.description, termLength + 1}}) {
@@ -95,6 +93,8 @@ std::variant<SourceEntry, Problem> parseLine(const QString &line, int lineNumber
                            (text == &entry.term ? u"het begrip"_s : u"de beschrijving"_s)
                                + u" is langer dan 32767 tekens"_s};
     }
+    if (entry.term.trimmed().isEmpty())
+        return Problem{lineNumber, 1 + columnOffset, u"het begrip bestaat alleen uit spaties"_s};
     return entry;
 }
 
@@ -322,9 +322,8 @@ CheckResult check(QByteArrayView wod)
     for (qint32 i = 1; i <= glossary.AantalBegrippen; ++i) {
         const BegripRecord record = glossary.Begrippen(i);
         const QString &term = record.Begrip;
-        if (term.trimmed().isEmpty()) {
-            result.problem
-                = Problem{i, 0, term.isEmpty() ? u"het begrip is leeg"_s : u"het begrip bestaat alleen uit spaties"_s};
+        if (term.isEmpty()) {
+            result.problem = Problem{i, 0, u"het begrip is leeg"_s};
             return result;
         }
         for (const QString *field : {&term, &record.Beschrijving}) {
@@ -332,6 +331,10 @@ CheckResult check(QByteArrayView wod)
                 result.problem = Problem{i, refused->first + 1, refused->second};
                 return result;
             }
+        }
+        if (term.trimmed().isEmpty()) {
+            result.problem = Problem{i, 0, u"het begrip bestaat alleen uit spaties"_s};
+            return result;
         }
         if (i > 1 && DutchOrder::compare(previous, term) > 0) {
             result.problem = Problem{i, 0, quoted(term) + u" hoort alfabetisch v\u00F3\u00F3r "_s + quoted(previous)};
