@@ -1,11 +1,23 @@
 #include "glossary/loader.h"
 #include "tools/dutchorder.h"
+#include "tools/toolfiles.h"
 #include "tools/wodpack.h"
 
 #include <QFile>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <algorithm>
+
+#ifdef Q_OS_UNIX
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
+#include <unistd.h>
+#endif
 
 using namespace Woord;
 
@@ -26,7 +38,11 @@ Run wodtool(const QStringList &args)
 {
     QProcess process;
     process.start(QStringLiteral(WOORDTOOL_PATH), args);
-    process.waitForFinished(30000);
+    if (!process.waitForFinished(30000)) {
+        process.kill();
+        process.waitForFinished();
+        return {-1, {}, "wodtool did not finish"};
+    }
     return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
 }
 
@@ -45,6 +61,95 @@ QByteArray readFile(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// The glossary file of entries given as term and description, in Dutch order.
+QList<WodPack::SourceEntry> sortedEntries(const QStringList &terms, const QStringList &descriptions)
+{
+    QList<WodPack::SourceEntry> entries;
+    for (qsizetype i = 0; i < terms.size(); ++i)
+        entries.append({terms.at(i), descriptions.at(i), 0});
+    std::stable_sort(entries.begin(), entries.end(), [](const WodPack::SourceEntry &a, const WodPack::SourceEntry &b) {
+        return DutchOrder::compare(a.term, b.term) < 0;
+    });
+    return entries;
+}
+
+QStringList termsOf(const QList<WodPack::SourceEntry> &entries)
+{
+    QStringList terms;
+    for (const WodPack::SourceEntry &entry : entries)
+        terms.append(entry.term);
+    return terms;
+}
+
+QStringList descriptionsOf(const QList<WodPack::SourceEntry> &entries)
+{
+    QStringList descriptions;
+    for (const WodPack::SourceEntry &entry : entries)
+        descriptions.append(entry.description);
+    return descriptions;
+}
+
+// A file that check accepts comes back whole through unpack and pack, and a
+// second round changes no byte.
+void verifyLossless(const QByteArray &wod)
+{
+    const WodPack::CheckResult checked = WodPack::check(wod);
+    QVERIFY2(!checked.problem, checked.problem ? qPrintable(checked.problem->toString()) : "");
+    const LoadResult load = LoadDatabase(wod);
+    QList<WodPack::SourceEntry> original;
+    for (qint32 i = 1; i <= load.glossary.AantalBegrippen; ++i)
+        original.append({load.glossary.Begrip(i), load.glossary.Beschrijving(i), 0});
+
+    const WodPack::UnpackResult unpacked = WodPack::unpack(wod);
+    QVERIFY(!unpacked.problem);
+    const WodPack::ParseResult parsed = WodPack::parseSource(unpacked.text, WodPack::Ordering::MustBeSorted);
+    QVERIFY2(!parsed.problem, parsed.problem ? qPrintable(parsed.problem->toString()) : "");
+    QCOMPARE(termsOf(parsed.source.entries), termsOf(original));
+    QCOMPARE(descriptionsOf(parsed.source.entries), descriptionsOf(original));
+    QCOMPARE(parsed.source.date, checked.date);
+
+    const QByteArray again = WodPack::pack(parsed.source.entries, parsed.source.date);
+    QCOMPARE(WodPack::unpack(again).text, unpacked.text);
+    const WodPack::ParseResult reparsed
+        = WodPack::parseSource(WodPack::unpack(again).text, WodPack::Ordering::MustBeSorted);
+    QCOMPARE(WodPack::pack(reparsed.source.entries, reparsed.source.date), again);
+}
+
+#ifdef Q_OS_UNIX
+// Makes a FIFO, a socket, a folder or a device node at path; false when the
+// machine does not allow it.
+bool makeNonRegular(const QString &kind, const QString &path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    if (kind == QStringLiteral("map"))
+        return QDir().mkdir(path);
+    if (kind == QStringLiteral("FIFO"))
+        return ::mkfifo(name.constData(), 0600) == 0;
+    if (kind == QStringLiteral("apparaat")) // a node like /dev/null's, in the test's own folder
+        return ::mknod(name.constData(), S_IFCHR | 0600, makedev(1, 3)) == 0;
+    if (kind == QStringLiteral("socket")) {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        if (size_t(name.size()) >= sizeof address.sun_path)
+            return false;
+        std::copy(name.begin(), name.end(), address.sun_path);
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        const bool bound = fd >= 0 && ::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0;
+        if (fd >= 0)
+            ::close(fd); // the socket file stays
+        return bound;
+    }
+    return false;
+}
+
+mode_t typeOf(const QString &path)
+{
+    struct stat info {
+    };
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? (info.st_mode & S_IFMT) : 0;
+}
+#endif
+
 } // namespace
 
 class TestWodTool : public QObject
@@ -61,8 +166,21 @@ private slots:
     void packUnpackRoundTrip();
     void checkNamesTheEntry_data();
     void checkNamesTheEntry();
+    void escapedTerms_data();
+    void escapedTerms();
+    void roundTripIsLossless_data();
+    void roundTripIsLossless();
+    void roundTripOfRandomGlossaries();
     void failedPackWritesNothing();
     void commandLine();
+    void usageMessages_data();
+    void usageMessages();
+    void refusesInputThatIsNoFile_data();
+    void refusesInputThatIsNoFile();
+    void readingIsBounded();
+    void refusesTooLargeInputAtOnce();
+    void refusesOutput_data();
+    void refusesOutput();
 };
 
 void TestWodTool::order_data()
@@ -121,6 +239,15 @@ void TestWodTool::sourceProblems_data()
                                          "\u201CBit\u201D hoort alfabetisch v\u00F3\u00F3r \u201CByte\u201D (regel 2)");
     QTest::newRow("bad date comment") << QByteArray("# datum: 31/02/2026\nBit\tEen bit\n") << 1 << 0
                                       << QStringLiteral("dd/mm/jjjj");
+    QTest::newRow("blanks and a tab") << source("Bit\tEen bit\n  \t \n") << 3 << 0
+                                      << QStringLiteral("alleen spaties en een tab");
+    QTest::newRow("only a tab") << source("\t\n") << 2 << 0 << QStringLiteral("alleen spaties en een tab");
+    QTest::newRow("a term of blanks") << source(" \tOmschrijving\n") << 2 << 1
+                                      << QStringLiteral("het begrip bestaat alleen uit spaties");
+    QTest::newRow("a term of non-breaking spaces")
+        << source("\xc2\xa0\tOmschrijving\n") << 2 << 1 << QStringLiteral("alleen uit spaties");
+    QTest::newRow("column counts the escaping backslash")
+        << source("\\#Pijl\tEen \xe2\x86\x92\n") << 2 << 12 << QStringLiteral("U+2192");
     QTest::newRow("term too long") << source("Bit\t" + QByteArray(32768, 'x') + "\n") << 2 << 5
                                    << QStringLiteral("langer dan 32767");
 }
@@ -208,11 +335,22 @@ void TestWodTool::checkNamesTheEntry_data()
     QTest::newRow("data after the last entry")
         << QByteArray(good + "\"extra\"\r\n") << 3 << QStringLiteral("na het laatste begrip");
     QTest::newRow("empty term") << QByteArray(good).replace("\"I\"", "\"\"") << 2 << QStringLiteral("leeg");
+    QTest::newRow("line feed in a text") << QByteArray(good).replace("\"i\"", "\"a\x11\"") << 2
+                                         << QStringLiteral("regeleinde");
+    QTest::newRow("carriage return in a text")
+        << QByteArray(good).replace("\"I\"", "\"\x14\"") << 2 << QStringLiteral("regeleinde");
     QTest::newRow("tab in a text") << QByteArray(good).replace("\"i\"", "\"\x10\"") << 2 << QStringLiteral("tab");
     QTest::newRow("wrong header") << QByteArray(good).replace("woordorakelaar", "Woordorakelaar") << 0
                                   << QStringLiteral("kop");
     QTest::newRow("old date") << QByteArray(good).replace("09/12/2026", "2026-12-09") << 0
                               << QStringLiteral("oud formaat");
+    // A space scrambles to a single quote.
+    QTest::newRow("term of blanks") << QByteArray(good).replace("\"I\"", "\"''\"") << 2
+                                    << QStringLiteral("alleen uit spaties");
+    QTest::newRow("date that is no day") << QByteArray(good).replace("09/12/2026", "31/02/2026") << 0
+                                         << QStringLiteral("geen bestaande dag");
+    QTest::newRow("date that is hardly one")
+        << QByteArray(good).replace("09/12/2026", "09/") << 0 << QStringLiteral("geen bestaande dag");
 }
 
 void TestWodTool::checkNamesTheEntry()
@@ -225,6 +363,92 @@ void TestWodTool::checkNamesTheEntry()
     QVERIFY(result.problem);
     QCOMPARE(result.problem->line, entry);
     QVERIFY2(result.problem->message.contains(message), qPrintable(result.problem->message));
+}
+
+void TestWodTool::escapedTerms_data()
+{
+    QTest::addColumn<QByteArray>("entries");
+    QTest::addColumn<QStringList>("terms");
+
+    QTest::newRow("backslash before #") << QByteArray("\\#include\tx\n") << QStringList{QStringLiteral("#include")};
+    QTest::newRow("two backslashes before #") << QByteArray("\\\\#x\tx\n") << QStringList{QStringLiteral("\\#x")};
+    QTest::newRow("escaped date line") << QByteArray("\\# datum: 01/01/2000\tx\n")
+                                       << QStringList{QStringLiteral("# datum: 01/01/2000")};
+    QTest::newRow("backslash before anything else stays")
+        << QByteArray("\\\tx\n\\n\tx\n") << QStringList{QStringLiteral("\\"), QStringLiteral("\\n")};
+    QTest::newRow("comment with a tab") << QByteArray("# opmerking\tmet tab\n") << QStringList();
+    QTest::newRow("# after blanks is a term") << QByteArray("  #x\ty\n") << QStringList{QStringLiteral("  #x")};
+}
+
+void TestWodTool::escapedTerms()
+{
+    QFETCH(QByteArray, entries);
+    QFETCH(QStringList, terms);
+
+    const WodPack::ParseResult parsed = WodPack::parseSource(source(entries), WodPack::Ordering::SortThem);
+    QVERIFY2(!parsed.problem, parsed.problem ? qPrintable(parsed.problem->toString()) : "");
+    QCOMPARE(termsOf(parsed.source.entries), terms);
+    QCOMPARE(parsed.source.date, QStringLiteral("09/12/2026"));
+}
+
+void TestWodTool::roundTripIsLossless_data()
+{
+    QTest::addColumn<QStringList>("terms");
+    QTest::addColumn<QStringList>("descriptions");
+
+    QTest::newRow("terms starting with #") << QStringList{QStringLiteral("#1"), QStringLiteral("#2")}
+                                           << QStringList{QStringLiteral("een"), QStringLiteral("twee")};
+    QTest::newRow("term like the date line")
+        << QStringList{QStringLiteral("# datum: 01/01/2000"), QStringLiteral("Bit")}
+        << QStringList{QStringLiteral("d"), QStringLiteral("b")};
+    QTest::newRow("backslashes") << QStringList{QStringLiteral("\\#a"), QStringLiteral("\\\\#b"), QStringLiteral("\\c"),
+                                                QStringLiteral("\\")}
+                                 << QStringList{QStringLiteral("\\#"), QStringLiteral("#"), QStringLiteral("\\"),
+                                                QStringLiteral("x")};
+    QTest::newRow("blanks around texts") << QStringList{QStringLiteral(" Bit "), QStringLiteral("Byte")}
+                                         << QStringList{QStringLiteral("  twee  "), QStringLiteral(" ")};
+    QTest::newRow("empty description") << QStringList{QStringLiteral("Bit")} << QStringList{QString()};
+    QTest::newRow("quotes, commas, non-breaking space")
+        << QStringList{QStringLiteral("\"x\""), QStringLiteral("a,b"), QStringLiteral("A\u00A0B")}
+        << QStringList{QStringLiteral("\"\","), QStringLiteral(",\u00A0"), QStringLiteral("\u20AC\u00FE")};
+}
+
+void TestWodTool::roundTripIsLossless()
+{
+    QFETCH(QStringList, terms);
+    QFETCH(QStringList, descriptions);
+
+    verifyLossless(WodPack::pack(sortedEntries(terms, descriptions), QStringLiteral("09/12/2026")));
+}
+
+// Glossaries of short texts made of the characters that meet the source's
+// separators and escapes, from a fixed seed.
+void TestWodTool::roundTripOfRandomGlossaries()
+{
+    const QString alphabet = QStringLiteral("#\\ \u00A0ab,\";\u00E9\u20AC\\#");
+    QRandomGenerator random(20261209);
+    const auto text = [&](int minimum, int maximum) {
+        QString result;
+        for (int n = random.bounded(minimum, maximum + 1); n > 0; --n) {
+            result.append(alphabet.at(random.bounded(int(alphabet.size()))));
+        }
+        return result;
+    };
+    for (int round = 0; round < 300; ++round) {
+        QStringList terms;
+        QStringList descriptions;
+        for (int n = random.bounded(1, 12); n > 0; --n) {
+            const QString term = text(1, 6);
+            if (term.trimmed().isEmpty())
+                continue;
+            terms.append(term);
+            descriptions.append(text(0, 8));
+        }
+        verifyLossless(WodPack::pack(sortedEntries(terms, descriptions), QStringLiteral("29/02/2024")));
+        if (QTest::currentTestFailed())
+            QFAIL(qPrintable(QStringLiteral("round ") + QString::number(round) + QStringLiteral(": ")
+                             + terms.join(QStringLiteral(" | "))));
+    }
 }
 
 void TestWodTool::failedPackWritesNothing()
@@ -272,8 +496,244 @@ void TestWodTool::commandLine()
     const Run help = wodtool({QStringLiteral("--help")});
     QCOMPARE(help.exitCode, 0);
     QVERIFY(help.out.contains("wodtool pack"));
+    QVERIFY(help.out.contains("wodtool lint BRON.tsv"));
+    QVERIFY(help.out.contains("\"\\#include\" is het\nbegrip \"#include\""));
     QCOMPARE(wodtool({QStringLiteral("frobnicate")}).exitCode, 2);
     QCOMPARE(wodtool({QStringLiteral("check"), dir.filePath(QStringLiteral("nergens.wod"))}).exitCode, 1);
+
+    // An existing glossary that is not the input is replaced.
+    QCOMPARE(wodtool({QStringLiteral("pack"), good, QStringLiteral("-o"), target, QStringLiteral("--date"),
+                      QStringLiteral("02/02/2003")})
+                 .exitCode,
+             0);
+    QVERIFY(wodtool({QStringLiteral("check"), target}).out.startsWith("datum: 02/02/2003\n"));
+}
+
+void TestWodTool::usageMessages_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QByteArray>("error"); // the first line on stderr
+
+    const QString x = QStringLiteral("x.tsv");
+    QTest::newRow("nothing") << QStringList() << 2 << QByteArray("wodtool: geen opdracht");
+    QTest::newRow("unknown command") << QStringList{QStringLiteral("frobnicate")} << 2
+                                     << QByteArray("wodtool: onbekende opdracht frobnicate");
+    QTest::newRow("option as command") << QStringList{QStringLiteral("-o")} << 2
+                                       << QByteArray("wodtool: onbekende opdracht -o");
+    QTest::newRow("unknown long option") << QStringList{QStringLiteral("check"), x, QStringLiteral("--bogus")} << 2
+                                         << QByteArray("wodtool: onbekende optie --bogus");
+    QTest::newRow("unknown short option") << QStringList{QStringLiteral("check"), QStringLiteral("-x"), x} << 2
+                                          << QByteArray("wodtool: onbekende optie -x");
+    QTest::newRow("unknown word after one dash") << QStringList{QStringLiteral("pack"), x, QStringLiteral("-ouit.wod")}
+                                                 << 2 << QByteArray("wodtool: onbekende optie -ouit.wod");
+    QTest::newRow("a flag with a value") << QStringList{QStringLiteral("pack"), x, QStringLiteral("--sort=ja")} << 2
+                                         << QByteArray("wodtool: onbekende optie --sort=ja");
+    QTest::newRow("-o without its value") << QStringList{QStringLiteral("pack"), x, QStringLiteral("-o")} << 2
+                                          << QByteArray("wodtool: -o verwacht een waarde");
+    QTest::newRow("--date without its value") << QStringList{QStringLiteral("pack"), x, QStringLiteral("--date")} << 2
+                                              << QByteArray("wodtool: --date verwacht een waarde");
+    QTest::newRow("pack without -o") << QStringList{QStringLiteral("pack"), x} << 2
+                                     << QByteArray("wodtool: pack verwacht één bron en -o met het doelbestand");
+    QTest::newRow("unpack with --sort") << QStringList{QStringLiteral("unpack"), x, QStringLiteral("--sort")} << 2
+                                        << QByteArray("wodtool: unpack verwacht één begrippenlijst en eventueel -o");
+    QTest::newRow("check of two files") << QStringList{QStringLiteral("check"), x, x} << 2
+                                        << QByteArray("wodtool: check verwacht één begrippenlijst");
+    QTest::newRow("lint with --date") << QStringList{QStringLiteral("lint"), x, QStringLiteral("--date"),
+                                                     QStringLiteral("01/01/2001")}
+                                      << 2 << QByteArray("wodtool: lint verwacht één bron en eventueel --sort");
+    QTest::newRow("a bad --date") << QStringList{QStringLiteral("pack"),   x,
+                                                 QStringLiteral("-o"),     QStringLiteral("y"),
+                                                 QStringLiteral("--date"), QStringLiteral("1/1/2001")}
+                                  << 2 << QByteArray("wodtool: --date verwacht een datum als dd/mm/jjjj");
+    QTest::newRow("a lone dash is a file name")
+        << QStringList{QStringLiteral("check"), QStringLiteral("-")} << 1 << QByteArray("wodtool: -: bestaat niet");
+    QTest::newRow("-o takes what follows")
+        << QStringList{QStringLiteral("pack"), QStringLiteral("-o"), QStringLiteral("--sort")} << 2
+        << QByteArray("wodtool: pack verwacht één bron en -o met het doelbestand");
+    QTest::newRow("help after a command")
+        << QStringList{QStringLiteral("check"), QStringLiteral("-h")} << 0 << QByteArray();
+}
+
+// The messages and exit codes of wrong use.
+void TestWodTool::usageMessages()
+{
+    QFETCH(QStringList, args);
+    QFETCH(int, exitCode);
+    QFETCH(QByteArray, error);
+
+    QTemporaryDir dir;
+    QProcess process;
+    process.setWorkingDirectory(dir.path());
+    process.start(QStringLiteral(WOORDTOOL_PATH), args);
+    QVERIFY(process.waitForFinished(30000));
+    QCOMPARE(process.exitCode(), exitCode);
+    const QByteArray err = process.readAllStandardError();
+    QCOMPARE(err.left(err.indexOf('\n')), error);
+    if (exitCode == 2)
+        QVERIFY(err.endsWith("\nZie 'wodtool --help'.\n"));
+    if (exitCode == 0)
+        QVERIFY(process.readAllStandardOutput().startsWith("Gebruik:\n"));
+}
+
+void TestWodTool::refusesInputThatIsNoFile_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("message");
+
+    const std::pair<const char *, const char *> kinds[] = {
+        {"map", "is een map, geen gewoon bestand"},
+        {"FIFO", "is een FIFO (named pipe), geen gewoon bestand"},
+        {"socket", "is een socket, geen gewoon bestand"},
+        {"/dev/zero", "is een apparaat, geen gewoon bestand"},
+    };
+    for (const char *command : {"pack", "unpack", "check", "lint"}) {
+        for (const auto &[kind, message] : kinds)
+            QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(QLatin1String(command), QLatin1String(kind))))
+                << QString::fromLatin1(command) << QString::fromLatin1(kind) << QString::fromUtf8(message);
+    }
+}
+
+// At once, without waiting for a writer or reading without end.
+void TestWodTool::refusesInputThatIsNoFile()
+{
+#ifdef Q_OS_UNIX
+    QFETCH(QString, command);
+    QFETCH(QString, kind);
+    QFETCH(QString, message);
+
+    QTemporaryDir dir;
+    QString input = kind;
+    if (!kind.startsWith(u'/')) {
+        input = dir.filePath(QStringLiteral("invoer"));
+        QVERIFY(makeNonRegular(kind, input));
+    }
+    const QString target = dir.filePath(QStringLiteral("uit.wod"));
+    QStringList args{command, input};
+    if (command == QStringLiteral("pack"))
+        args << QStringLiteral("-o") << target;
+
+    const Run run = wodtool(args);
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains((input + QStringLiteral(": ") + message).toUtf8()), run.err.constData());
+    QVERIFY(!QFile::exists(target));
+#else
+    QSKIP("FIFOs, sockets and devices as on Unix");
+#endif
+}
+
+void TestWodTool::readingIsBounded()
+{
+    QTemporaryDir dir;
+    const QString path = writeFile(dir, QStringLiteral("tien.tsv"), "0123456789");
+
+    const ToolFiles::ReadResult fits = ToolFiles::readRegularFile(path, 10, QStringLiteral("bron"));
+    QCOMPARE(fits.error, QString());
+    QCOMPARE(fits.bytes, QByteArray("0123456789"));
+
+    const ToolFiles::ReadResult over = ToolFiles::readRegularFile(path, 9, QStringLiteral("bron"));
+    QCOMPARE(over.error, QStringLiteral("is 10 bytes groot, groter dan een bron kan zijn (ten hoogste 9 bytes)"));
+    QVERIFY(over.bytes.isEmpty());
+
+    const ToolFiles::ReadResult missing
+        = ToolFiles::readRegularFile(dir.filePath(QStringLiteral("nergens")), 10, QStringLiteral("bron"));
+    QCOMPARE(missing.error, QStringLiteral("bestaat niet"));
+}
+
+// Files just over the largest size, sparse, so nothing is written to disk.
+void TestWodTool::refusesTooLargeInputAtOnce()
+{
+    QTemporaryDir dir;
+    const auto sparse = [&dir](const QString &name, qint64 size) {
+        QFile file(dir.filePath(name));
+        if (!file.open(QIODevice::WriteOnly) || !file.resize(size))
+            qFatal("cannot make a sparse test file");
+        return file.fileName();
+    };
+    const QString wod = sparse(QStringLiteral("groot.wod"), WodPack::maxGlossaryFileSize + 1);
+    const QString tsv = sparse(QStringLiteral("groot.tsv"), WodPack::maxSourceSize + 1);
+    const QString target = dir.filePath(QStringLiteral("uit"));
+
+    for (const QStringList &args : {QStringList{QStringLiteral("check"), wod},
+                                    QStringList{QStringLiteral("unpack"), wod, QStringLiteral("-o"), target}}) {
+        const Run run = wodtool(args);
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.contains("groter dan een begrippenlijst kan zijn (ten hoogste 2147614807 bytes)"),
+                 run.err.constData());
+    }
+    for (const QStringList &args : {QStringList{QStringLiteral("lint"), tsv},
+                                    QStringList{QStringLiteral("pack"), tsv, QStringLiteral("-o"), target}}) {
+        const Run run = wodtool(args);
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.contains("groter dan een bron kan zijn"), run.err.constData());
+    }
+    QVERIFY(!QFile::exists(target));
+}
+
+void TestWodTool::refusesOutput_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("message");
+
+    const std::pair<const char *, const char *> kinds[] = {
+        {"FIFO", "is een FIFO (named pipe), geen gewoon bestand; wodtool schrijft er niet overheen"},
+        {"socket", "is een socket, geen gewoon bestand; wodtool schrijft er niet overheen"},
+        {"map", "is een map, geen gewoon bestand; wodtool schrijft er niet overheen"},
+        {"apparaat", "is een apparaat, geen gewoon bestand; wodtool schrijft er niet overheen"},
+        {"link naar een FIFO", "is een FIFO (named pipe), geen gewoon bestand"},
+        {"de invoer", "is hetzelfde bestand als de invoer "},
+        {"harde link naar de invoer", "is hetzelfde bestand als de invoer "},
+        {"link naar de invoer", "is hetzelfde bestand als de invoer "},
+    };
+    for (const char *command : {"pack", "unpack"}) {
+        for (const auto &[kind, message] : kinds)
+            QTest::newRow(qPrintable(QStringLiteral("%1 -o %2").arg(QLatin1String(command), QLatin1String(kind))))
+                << QString::fromLatin1(command) << QString::fromLatin1(kind) << QString::fromUtf8(message);
+    }
+}
+
+// Nothing is touched: not the target, not the input, no file left beside.
+void TestWodTool::refusesOutput()
+{
+#ifdef Q_OS_UNIX
+    QFETCH(QString, command);
+    QFETCH(QString, kind);
+    QFETCH(QString, message);
+
+    QTemporaryDir dir;
+    const QByteArray tsv = source("Bit\tEen bit\n");
+    const QByteArray bytes = command == QStringLiteral("pack")
+        ? tsv
+        : WodPack::pack(WodPack::parseSource(tsv, WodPack::Ordering::MustBeSorted).source.entries,
+                        QStringLiteral("09/12/2026"));
+    const QString input = writeFile(dir, QStringLiteral("invoer"), bytes);
+    QString target = dir.filePath(QStringLiteral("doel"));
+    if (kind == QStringLiteral("de invoer")) {
+        target = input;
+    } else if (kind == QStringLiteral("harde link naar de invoer")) {
+        QVERIFY(::link(QFile::encodeName(input).constData(), QFile::encodeName(target).constData()) == 0);
+    } else if (kind == QStringLiteral("link naar de invoer")) {
+        QVERIFY(QFile::link(input, target));
+    } else if (kind == QStringLiteral("link naar een FIFO")) {
+        QVERIFY(makeNonRegular(QStringLiteral("FIFO"), dir.filePath(QStringLiteral("fifo"))));
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("fifo")), target));
+    } else if (!makeNonRegular(kind, target)) {
+        QSKIP("this machine does not allow making one");
+    }
+    const mode_t type = typeOf(target);
+    const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+
+    const Run run = wodtool({command, input, QStringLiteral("-o"), target});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains((target + QStringLiteral(": ") + message).toUtf8()), run.err.constData());
+    QCOMPARE(typeOf(target), type);
+    QCOMPARE(readFile(input), bytes);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot), before);
+#else
+    QSKIP("FIFOs, sockets and devices as on Unix");
+#endif
 }
 
 QTEST_GUILESS_MAIN(TestWodTool)

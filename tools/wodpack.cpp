@@ -11,6 +11,7 @@
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <variant>
 
 using namespace Qt::StringLiterals;
 
@@ -61,28 +62,40 @@ QString quoted(const QString &term)
     return u"\u201C"_s + term + u"\u201D"_s;
 }
 
-std::optional<Problem> parseLine(const QString &line, int lineNumber, Source &source)
+// A term that a source line can only carry escaped: one that starts with
+// backslashes and then "#" (else the line would be a comment, or lose a
+// backslash).
+bool needsEscape(const QString &term)
+{
+    qsizetype i = 0;
+    while (i < term.size() && term.at(i) == u'\\')
+        ++i;
+    return i < term.size() && term.at(i) == u'#';
+}
+
+// The entry on a source line (without its escaping backslash, which shifts
+// the columns by columnOffset), or the problem with it.
+std::variant<SourceEntry, Problem> parseLine(const QString &line, int lineNumber, int columnOffset)
 {
     const qsizetype tab = line.indexOf(u'\t');
     if (tab < 0)
         return Problem{lineNumber, 0, u"geen tab tussen begrip en beschrijving"_s};
     SourceEntry entry{line.left(tab), line.mid(tab + 1), lineNumber};
     if (entry.term.isEmpty())
-        return Problem{lineNumber, 1, u"het begrip is leeg"_s};
+        return Problem{lineNumber, 1 + columnOffset, u"het begrip is leeg"_s};
 
     const int termLength = static_cast<int>(entry.term.toUcs4().size());
     for (const auto &[text, offset] : {std::pair{&entry.term, 0}, std::pair{&entry.description, termLength + 1}}) {
         if (const auto refused = firstRefused(*text))
-            return Problem{lineNumber, offset + refused->first + 1, refused->second};
+            return Problem{lineNumber, columnOffset + offset + refused->first + 1, refused->second};
         if (text->size() > Encrypt::maxTextLength)
-            return Problem{lineNumber, offset + 1,
+            return Problem{lineNumber, columnOffset + offset + 1,
                            (text == &entry.term ? u"het begrip"_s : u"de beschrijving"_s)
                                + u" is langer dan 32767 tekens"_s};
     }
-    if (source.entries.size() >= maxAantalBegrippen)
-        return Problem{lineNumber, 0, u"meer dan 32767 begrippen"_s};
-    source.entries.append(entry);
-    return std::nullopt;
+    if (entry.term.trimmed().isEmpty())
+        return Problem{lineNumber, 1 + columnOffset, u"het begrip bestaat alleen uit spaties"_s};
+    return entry;
 }
 
 std::optional<Problem> parseDateComment(const QString &line, int lineNumber, Source &source)
@@ -94,18 +107,93 @@ std::optional<Problem> parseDateComment(const QString &line, int lineNumber, Sou
     return std::nullopt;
 }
 
-std::optional<Problem> orderProblem(const QList<SourceEntry> &entries)
+// Each entry whose term belongs before the one above it; only the first when
+// stopAtFirst.
+QList<Problem> orderProblems(const QList<SourceEntry> &entries, bool stopAtFirst)
 {
+    QList<Problem> problems;
     for (qsizetype i = 1; i < entries.size(); ++i) {
         const SourceEntry &before = entries.at(i - 1);
         const SourceEntry &entry = entries.at(i);
-        if (DutchOrder::compare(before.term, entry.term) > 0)
-            return Problem{entry.line, 1,
-                           quoted(entry.term) + u" hoort alfabetisch v\u00F3\u00F3r "_s + quoted(before.term)
-                               + u" (regel "_s + QString::number(before.line)
-                               + u"); sorteer de regels of gebruik --sort"_s};
+        if (DutchOrder::compare(before.term, entry.term) > 0) {
+            problems.append(Problem{entry.line, 1,
+                                    quoted(entry.term) + u" hoort alfabetisch v\u00F3\u00F3r "_s + quoted(before.term)
+                                        + u" (regel "_s + QString::number(before.line)
+                                        + u"); sorteer de regels of gebruik --sort"_s});
+            if (stopAtFirst)
+                break;
+        }
     }
-    return std::nullopt;
+    return problems;
+}
+
+// Reads the source line by line; with stopAtFirst it ends at the first
+// problem, else it passes over the line and goes on.
+SourceReport parse(QByteArrayView utf8, Ordering ordering, bool stopAtFirst)
+{
+    SourceReport result;
+    int lineNumber = 0;
+    qsizetype start = 0;
+    bool tooMany = false;
+    while (start < utf8.size()) {
+        qsizetype end = utf8.indexOf('\n', start);
+        if (end < 0)
+            end = utf8.size();
+        QByteArrayView bytes = utf8.sliced(start, end - start);
+        start = end + 1;
+        ++lineNumber;
+        if (bytes.endsWith('\r'))
+            bytes.chop(1);
+        if (lineNumber == 1 && bytes.startsWith("\xEF\xBB\xBF"))
+            bytes = bytes.sliced(3);
+
+        std::optional<Problem> problem;
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString line = decoder.decode(bytes);
+        if (decoder.hasError()) {
+            problem = Problem{lineNumber, 0, u"deze regel is geen geldige UTF-8-tekst"_s};
+        } else if (line.trimmed().isEmpty()) {
+            // A blank line is passed over, but not one that holds a tab: that
+            // is an entry with nothing in it, or a slip that hides one.
+            if (line.contains(u'\t'))
+                problem = Problem{lineNumber, 0,
+                                  u"de regel bevat alleen spaties en een tab, geen begrip; maak hem leeg of vul hem"_s};
+        } else if (line.startsWith(dateComment)) {
+            result.hasDateLine = true;
+            problem = parseDateComment(line, lineNumber, result.source);
+        } else if (const bool escaped = line.startsWith(u'\\') && needsEscape(line);
+                   escaped || !line.startsWith(u'#')) {
+            std::variant<SourceEntry, Problem> parsed
+                = escaped ? parseLine(line.mid(1), lineNumber, 1) : parseLine(line, lineNumber, 0);
+            if (Problem *lineProblem = std::get_if<Problem>(&parsed)) {
+                problem = *lineProblem;
+            } else if (result.source.entries.size() >= maxAantalBegrippen) {
+                if (!tooMany)
+                    problem = Problem{lineNumber, 0, u"meer dan 32767 begrippen"_s};
+                tooMany = true;
+            } else {
+                result.source.entries.append(std::get<SourceEntry>(std::move(parsed)));
+            }
+        }
+        if (problem) {
+            result.problems.append(*problem);
+            if (stopAtFirst)
+                return result;
+        }
+    }
+
+    QList<SourceEntry> &entries = result.source.entries;
+    if (ordering == Ordering::SortThem) {
+        std::stable_sort(entries.begin(), entries.end(), [](const SourceEntry &a, const SourceEntry &b) {
+            return DutchOrder::compare(a.term, b.term) < 0;
+        });
+    } else {
+        // Order problems come after a line's own problems; keep the list by line.
+        result.problems.append(orderProblems(entries, stopAtFirst));
+        std::stable_sort(result.problems.begin(), result.problems.end(),
+                         [](const Problem &a, const Problem &b) { return a.line < b.line; });
+    }
+    return result;
 }
 
 void appendScrambled(QByteArray &out, const QString &text)
@@ -135,48 +223,16 @@ bool isValidDate(const QString &date)
 
 ParseResult parseSource(QByteArrayView utf8, Ordering ordering)
 {
-    ParseResult result;
-    int lineNumber = 0;
-    qsizetype start = 0;
-    while (start < utf8.size()) {
-        qsizetype end = utf8.indexOf('\n', start);
-        if (end < 0)
-            end = utf8.size();
-        QByteArrayView bytes = utf8.sliced(start, end - start);
-        start = end + 1;
-        ++lineNumber;
-        if (bytes.endsWith('\r'))
-            bytes.chop(1);
-        if (lineNumber == 1 && bytes.startsWith("\xEF\xBB\xBF"))
-            bytes = bytes.sliced(3);
-
-        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        const QString line = decoder.decode(bytes);
-        if (decoder.hasError()) {
-            result.problem = Problem{lineNumber, 0, u"deze regel is geen geldige UTF-8-tekst"_s};
-            return result;
-        }
-        if (line.trimmed().isEmpty())
-            continue;
-        std::optional<Problem> problem;
-        if (line.startsWith(dateComment))
-            problem = parseDateComment(line, lineNumber, result.source);
-        else if (!line.startsWith(u'#'))
-            problem = parseLine(line, lineNumber, result.source);
-        if (problem) {
-            result.problem = problem;
-            return result;
-        }
-    }
-
-    QList<SourceEntry> &entries = result.source.entries;
-    if (ordering == Ordering::SortThem)
-        std::stable_sort(entries.begin(), entries.end(), [](const SourceEntry &a, const SourceEntry &b) {
-            return DutchOrder::compare(a.term, b.term) < 0;
-        });
-    else
-        result.problem = orderProblem(entries);
+    SourceReport report = parse(utf8, ordering, true);
+    ParseResult result{std::move(report.source), std::nullopt};
+    if (!report.problems.isEmpty())
+        result.problem = report.problems.first();
     return result;
+}
+
+SourceReport parseWholeSource(QByteArrayView utf8, Ordering ordering)
+{
+    return parse(utf8, ordering, false);
 }
 
 QByteArray pack(const QList<SourceEntry> &entries, const QString &date)
@@ -213,6 +269,8 @@ UnpackResult unpack(QByteArrayView wod)
                 return result;
             }
         }
+        if (needsEscape(record.Begrip))
+            text += u'\\';
         text += record.Begrip + u'\t' + record.Beschrijving + u'\n';
     }
     result.text = text.toUtf8();
@@ -252,6 +310,13 @@ CheckResult check(QByteArrayView wod)
         return result;
     }
 
+    // The program shows any date; a source holds only a real day.
+    if (!isValidDate(result.date)) {
+        result.problem
+            = Problem{0, 0, u"de datum "_s + quoted(result.date) + u" is geen bestaande dag als dd/mm/jjjj"_s};
+        return result;
+    }
+
     const Glossary &glossary = load.glossary;
     QString previous;
     for (qint32 i = 1; i <= glossary.AantalBegrippen; ++i) {
@@ -266,6 +331,10 @@ CheckResult check(QByteArrayView wod)
                 result.problem = Problem{i, refused->first + 1, refused->second};
                 return result;
             }
+        }
+        if (term.trimmed().isEmpty()) {
+            result.problem = Problem{i, 0, u"het begrip bestaat alleen uit spaties"_s};
+            return result;
         }
         if (i > 1 && DutchOrder::compare(previous, term) > 0) {
             result.problem = Problem{i, 0, quoted(term) + u" hoort alfabetisch v\u00F3\u00F3r "_s + quoted(previous)};

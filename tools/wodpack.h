@@ -10,8 +10,32 @@
 // Making and checking glossary files for the people who write glossaries.
 // A glossary source is UTF-8 text, one entry a line: the term, a TAB, the
 // description. Lines starting with "#" are comments; a comment
-// "# datum: dd/mm/yyyy" gives the glossary's date.
+// "# datum: dd/mm/yyyy" gives the glossary's date. A line that starts with
+// one or more backslashes and then "#" is an entry whose first backslash is
+// not part of the term: "\#define" is the term "#define", "\\#x" the term
+// "\#x". unpack writes such terms that way, so that every glossary that
+// check accepts comes back unchanged through unpack and pack.
 namespace Woord::WodPack {
+
+// The largest glossary file the format can hold, as pack lays it out: the
+// quoted header and CR LF (1 + 66 + 1 + 2 = 70 bytes); the count, a comma, the
+// start index (at most 11 characters, "-2147483648") and CR LF (19); the
+// quoted date and CR LF, the date taken at the length of the longest text
+// (1 + 32767 + 1 + 2 = 32771); then 32767 entries of two quoted texts of
+// 32767 bytes each, a comma and CR LF (32767 * (2 * 32769 + 3) =
+// 2147581947). Padding that the reader passes over (spaces before a field,
+// bytes after a closing quote or after the last entry) is no part of the
+// format. In all 2147614807 bytes, just over 2 GiB.
+inline constexpr qint64 maxGlossaryFileSize
+    = (1 + 66 + 1 + 2) + (5 + 1 + 11 + 2) + (1 + 32767 + 1 + 2) + qint64(32767) * (2 * (1 + 32767 + 1) + 1 + 2);
+static_assert(maxGlossaryFileSize == 2'147'614'807);
+
+// The largest source worth reading: 32767 entries of two texts of 32767
+// characters, each character at most 3 bytes in UTF-8 (the euro sign), with
+// an escaping backslash, a tab and CR LF (32767 * (2 * 32767 * 3 + 4) =
+// 6442188802 bytes), and 64 MiB for the date line, comments and blank lines.
+inline constexpr qint64 maxSourceSize = qint64(32767) * (2 * 32767 * 3 + 4) + (qint64(64) << 20);
+static_assert(maxSourceSize == 6'509'297'666);
 
 struct SourceEntry {
     QString term;
@@ -47,6 +71,15 @@ enum class Ordering {
 // Reads a source, stopping at the first problem.
 ParseResult parseSource(QByteArrayView utf8, Ordering ordering);
 
+struct SourceReport {
+    Source source; // the entries of the lines without problems
+    QList<Problem> problems; // every problem pack could stop at, by line
+    bool hasDateLine = false; // a "# datum:" line, valid or not
+};
+
+// Reads a whole source, going on past a line with a problem.
+SourceReport parseWholeSource(QByteArrayView utf8, Ordering ordering);
+
 // A date as the glossary stores it: dd/mm/yyyy, and a real day.
 bool isValidDate(const QString &date);
 
@@ -67,9 +100,10 @@ struct CheckResult {
     std::optional<Problem> problem; // line is the entry number here
 };
 
-// Checks a glossary file as the program reads it, and beyond that: empty
-// terms, terms out of order, texts a source cannot hold, data after the last
-// entry.
+// Checks a glossary file as the program reads it, and beyond that: a date
+// that is no real day, empty or blank terms, terms out of order, texts a
+// source cannot hold, data after the last entry. What it accepts, unpack
+// writes as a source that pack turns back into the same entries.
 CheckResult check(QByteArrayView wod);
 
 } // namespace Woord::WodPack

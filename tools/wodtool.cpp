@@ -1,10 +1,11 @@
 // wodtool: makes, reads back and checks glossary files.
 
+#include "tools/lint.h"
+#include "tools/toolfiles.h"
 #include "tools/wodpack.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFile>
-#include <QSaveFile>
 #include <QStringList>
 
 #include <cstdio>
@@ -21,19 +22,37 @@ const char usage[] = "Gebruik:\n"
                      "  wodtool pack BRON.tsv -o woordorakelaar.wod [--date dd/mm/jjjj] [--sort]\n"
                      "  wodtool unpack BESTAND.wod [-o BRON.tsv]\n"
                      "  wodtool check BESTAND.wod\n"
+                     "  wodtool lint BRON.tsv [--sort]\n"
                      "  wodtool --help\n"
                      "\n"
                      "pack    maakt een begrippenlijst uit een bron: UTF-8-tekst, een begrip per\n"
                      "        regel, het begrip, een tab en de beschrijving. Regels die met # beginnen\n"
                      "        zijn commentaar; de regel \"# datum: dd/mm/jjjj\" geeft de datum, tenzij\n"
-                     "        --date een andere geeft. De begrippen staan in alfabetische volgorde;\n"
-                     "        --sort zet ze zelf op volgorde. Bij het eerste probleem (met regel en\n"
-                     "        teken) stopt pack zonder iets te schrijven.\n"
+                     "        --date een andere geeft. Lege regels tellen niet mee; een regel met\n"
+                     "        alleen spaties en een tab is een fout. De begrippen staan in\n"
+                     "        alfabetische volgorde; --sort zet ze zelf op volgorde. Bij het eerste\n"
+                     "        probleem (met regel en teken) stopt pack zonder iets te schrijven.\n"
                      "unpack  schrijft de bron van een begrippenlijst terug (naar -o of het scherm).\n"
                      "check   toont datum en aantal en het eerste probleem, met het nummer van het\n"
                      "        begrip.\n"
+                     "lint    meldt alles wat pack weigert en wat tegen de redactieregels ingaat,\n"
+                     "        elke bevinding op een regel \"BRON.tsv:123: tekst\": twee begrippen die\n"
+                     "        alleen in hoofdletters of accenten verschillen; \"Zie X.\" of \"Zie ook:\n"
+                     "        X, Y.\" naar een begrip dat niet bestaat (of \"Zie X.\" naar een\n"
+                     "        verwijzing of naar zichzelf); een beschrijving zonder punt aan het\n"
+                     "        eind of langer dan 300 tekens; \"je\", \"jij\", \"jou\", \"jouw\", \"u\" of\n"
+                     "        \"uw\"; \"Voluit\"; een afwijkende spelling (zoals DVD voor dvd).\n"
+                     "        Met --sort telt de volgorde van de begrippen niet.\n"
                      "\n"
-                     "Afsluitcode: 0 in orde, 1 een probleem, 2 verkeerd gebruik.\n";
+                     "Begrippen die met # beginnen: een regel die begint met een of meer \\ en dan #\n"
+                     "is altijd een begrip, en de eerste \\ hoort er niet bij. \"\\#include\" is het\n"
+                     "begrip \"#include\", \"\\\\#x\" het begrip \"\\#x\". unpack schrijft zulke begrippen\n"
+                     "zo, zodat pack van de uitvoer van unpack dezelfde begrippen geeft.\n"
+                     "\n"
+                     "Alleen gewone bestanden: wodtool leest geen map, FIFO, socket of apparaat, en\n"
+                     "schrijft daar niet overheen, noch over het invoerbestand zelf.\n"
+                     "\n"
+                     "Afsluitcode: 0 in orde, 1 een probleem of bevinding, 2 verkeerd gebruik.\n";
 
 void printError(const QString &text)
 {
@@ -52,24 +71,32 @@ int usageError(const QString &text)
     return exitUsage;
 }
 
-bool readFile(const QString &path, QByteArray &bytes)
+// Reads the input of a command, or says why it cannot.
+std::optional<ToolFiles::ReadResult> readInput(const QString &path, qint64 maxSize, const QString &kind)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        printError(path + u": kan niet gelezen worden ("_s + file.errorString() + u')');
+    ToolFiles::ReadResult result = ToolFiles::readRegularFile(path, maxSize, kind);
+    if (!result.error.isEmpty()) {
+        printError(path + u": "_s + result.error);
+        return std::nullopt;
+    }
+    return result;
+}
+
+// Checked before anything is written: never over a device, a FIFO or the
+// input itself.
+bool mayWrite(const QString &path, const QString &inputPath, const ToolFiles::FileIdentity &input)
+{
+    if (const QString refusal = ToolFiles::refusedOutput(path, inputPath, input); !refusal.isEmpty()) {
+        printError(path + u": "_s + refusal);
         return false;
     }
-    bytes = file.readAll();
     return true;
 }
 
-// Written through a temporary file that replaces the target only when all of
-// it is written, so a failure never leaves a half-written file.
 bool writeFile(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        printError(path + u": kan niet geschreven worden ("_s + file.errorString() + u')');
+    if (const QString error = ToolFiles::writeFile(path, bytes); !error.isEmpty()) {
+        printError(path + u": "_s + error);
         return false;
     }
     return true;
@@ -82,26 +109,55 @@ struct Options {
     bool sort = false;
 };
 
+// The name of the option an argument gives ("-o", "--date=x": "o", "date"),
+// or an empty text when it gives none.
+QString optionName(const QString &arg)
+{
+    if (!arg.startsWith(u'-') || arg.size() < 2)
+        return {};
+    return arg.mid(arg.startsWith(u"--"_s) ? 2 : 1).section(u'=', 0, 0);
+}
+
+// What QCommandLineParser refused, in Dutch and naming the argument as given.
+QString optionError(const QCommandLineParser &parser, const QStringList &args, const QStringList &valueOptions)
+{
+    const QStringList unknown = parser.unknownOptionNames();
+    for (const QString &arg : args) {
+        const QString name = optionName(arg);
+        if (arg != u"--"_s && arg.startsWith(u'-') && arg.size() > 1 && (name.isEmpty() || unknown.contains(name)))
+            return u"onbekende optie "_s + arg;
+    }
+    // A value option at the end has no value; any other refusal is a value
+    // given to an option that takes none ("--sort=ja").
+    if (!args.isEmpty() && valueOptions.contains(optionName(args.last())) && !args.last().contains(u'='))
+        return args.last() + u" verwacht een waarde"_s;
+    for (const QString &arg : args) {
+        if (!optionName(arg).isEmpty() && arg.contains(u'=') && !valueOptions.contains(optionName(arg)))
+            return u"onbekende optie "_s + arg;
+    }
+    return u"onbekende optie in "_s + args.join(u' ');
+}
+
+// The options after the command. One dash or two are alike ("-o", "--date");
+// what follows -o or --date is its value, whatever it looks like.
 std::optional<Options> parseOptions(const QStringList &args, QString &error)
 {
-    Options options;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString &arg = args.at(i);
-        if (arg == u"-o"_s || arg == u"--date"_s) {
-            if (i + 1 >= args.size()) {
-                error = arg + u" verwacht een waarde"_s;
-                return std::nullopt;
-            }
-            (arg == u"-o"_s ? options.output : options.date) = args.at(++i);
-        } else if (arg == u"--sort"_s) {
-            options.sort = true;
-        } else if (arg.startsWith(u'-') && arg.size() > 1) {
-            error = u"onbekende optie "_s + arg;
-            return std::nullopt;
-        } else {
-            options.positional.append(arg);
-        }
+    const QCommandLineOption output(u"o"_s, QString(), u"BESTAND"_s);
+    const QCommandLineOption date(u"date"_s, QString(), u"dd/mm/jjjj"_s);
+    const QCommandLineOption sort(u"sort"_s);
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addOptions({output, date, sort});
+    // The parser takes its first argument for the program's name.
+    if (!parser.parse(QStringList{u"wodtool"_s} + args)) {
+        error = optionError(parser, args, {u"o"_s, u"date"_s});
+        return std::nullopt;
     }
+    Options options;
+    options.positional = parser.positionalArguments();
+    options.output = parser.value(output);
+    options.date = parser.value(date);
+    options.sort = parser.isSet(sort);
     return options;
 }
 
@@ -113,11 +169,11 @@ int runPack(const Options &options)
         return usageError(u"--date verwacht een datum als dd/mm/jjjj"_s);
 
     const QString &sourcePath = options.positional.first();
-    QByteArray bytes;
-    if (!readFile(sourcePath, bytes))
+    const auto input = readInput(sourcePath, WodPack::maxSourceSize, u"bron"_s);
+    if (!input || !mayWrite(options.output, sourcePath, input->identity))
         return exitProblem;
-    const WodPack::ParseResult parsed
-        = WodPack::parseSource(bytes, options.sort ? WodPack::Ordering::SortThem : WodPack::Ordering::MustBeSorted);
+    const WodPack::ParseResult parsed = WodPack::parseSource(
+        input->bytes, options.sort ? WodPack::Ordering::SortThem : WodPack::Ordering::MustBeSorted);
     if (parsed.problem) {
         printError(sourcePath + u", "_s + parsed.problem->toString());
         return exitProblem;
@@ -133,10 +189,10 @@ int runUnpack(const Options &options)
     if (options.positional.size() != 1 || options.sort || !options.date.isEmpty())
         return usageError(u"unpack verwacht één begrippenlijst en eventueel -o"_s);
     const QString &path = options.positional.first();
-    QByteArray bytes;
-    if (!readFile(path, bytes))
+    const auto input = readInput(path, WodPack::maxGlossaryFileSize, u"begrippenlijst"_s);
+    if (!input || (!options.output.isEmpty() && !mayWrite(options.output, path, input->identity)))
         return exitProblem;
-    const WodPack::UnpackResult result = WodPack::unpack(bytes);
+    const WodPack::UnpackResult result = WodPack::unpack(input->bytes);
     if (result.problem) {
         printError(path + u", begrip "_s + QString::number(result.problem->line) + u": "_s + result.problem->message);
         return exitProblem;
@@ -153,10 +209,10 @@ int runCheck(const Options &options)
     if (options.positional.size() != 1 || options.sort || !options.date.isEmpty() || !options.output.isEmpty())
         return usageError(u"check verwacht één begrippenlijst"_s);
     const QString &path = options.positional.first();
-    QByteArray bytes;
-    if (!readFile(path, bytes))
+    const auto input = readInput(path, WodPack::maxGlossaryFileSize, u"begrippenlijst"_s);
+    if (!input)
         return exitProblem;
-    const WodPack::CheckResult result = WodPack::check(bytes);
+    const WodPack::CheckResult result = WodPack::check(input->bytes);
     printOut(u"datum: "_s + result.date + u"\naantal begrippen: "_s + QString::number(result.count) + u'\n');
     if (!result.problem) {
         printOut(u"geen problemen gevonden\n"_s);
@@ -167,6 +223,25 @@ int runCheck(const Options &options)
     if (problem.column > 0)
         where += u", teken "_s + QString::number(problem.column);
     printOut(u"probleem: "_s + where + u": "_s + problem.message + u'\n');
+    return exitProblem;
+}
+
+int runLint(const Options &options)
+{
+    if (options.positional.size() != 1 || !options.date.isEmpty() || !options.output.isEmpty())
+        return usageError(u"lint verwacht één bron en eventueel --sort"_s);
+    const QString &path = options.positional.first();
+    const auto input = readInput(path, WodPack::maxSourceSize, u"bron"_s);
+    if (!input)
+        return exitProblem;
+    const QList<Lint::Finding> findings
+        = Lint::lintSource(input->bytes, options.sort ? WodPack::Ordering::SortThem : WodPack::Ordering::MustBeSorted);
+    for (const Lint::Finding &finding : findings)
+        printOut(path + u':' + QString::number(finding.line) + u": "_s + finding.message + u'\n');
+    if (findings.isEmpty()) {
+        printOut(path + u": geen bevindingen\n"_s);
+        return 0;
+    }
     return exitProblem;
 }
 
@@ -193,5 +268,7 @@ int main(int argc, char *argv[])
         return runUnpack(*options);
     if (command == u"check"_s)
         return runCheck(*options);
+    if (command == u"lint"_s)
+        return runLint(*options);
     return usageError(u"onbekende opdracht "_s + command);
 }

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "tools/wodpack.h"
+
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+
+// The editorial rules of the glossary that a program can check, over a parsed
+// source: one notion under one term, cross-references that lead somewhere,
+// descriptions that end with a period and stay short, an impersonal voice,
+// and one spelling of each abbreviation word.
+namespace Woord::Lint {
+
+struct Finding {
+    int line = 0; // the source line, counted from 1
+    QString message;
+
+    bool operator==(const Finding &) const = default;
+};
+
+// A spelling the glossary does not use and the form it uses instead. wrong is
+// found case-sensitively at the start of a word; when it ends in a capital
+// letter it must also end the word ("PC" in "PC's" and "PC-spel", not in
+// "PCI"), else it may go on ("Mesh-netwerken"). termOnly rows are found only
+// as a whole term.
+struct Spelling {
+    const char16_t *wrong;
+    const char16_t *preferred;
+    bool termOnly = false;
+};
+
+// The table the spelling rule works from; extend it here.
+inline constexpr Spelling spellings[] = {
+    {u"CD-ROM", u"cd-rom"},
+    {u"DVD", u"dvd"},
+    {u"LCD", u"lcd"},
+    {u"LED", u"led"},
+    {u"PC", u"pc"},
+    {u"USB-", u"usb-"},
+    {u"SIM-kaart", u"simkaart"},
+    {u"WiFi", u"wifi"},
+    {u"Wi-Fi", u"wifi"},
+    {u"wi-fi", u"wifi"},
+    {u"Wifi", u"wifi", true},
+    {u"Pc", u"pc", true},
+    {u"Enter-toets", u"entertoets"},
+    {u"Mesh-netwerk", u"meshnetwerk"},
+    {u"Legacy-systeem", u"legacysysteem"},
+    {u"Multicore-processor", u"multicoreprocessor"},
+    {u"Docking station", u"dockingstation"},
+};
+
+// Words that address the reader; descriptions are impersonal.
+inline constexpr const char16_t *addressingWords[] = {u"je", u"jij", u"jou", u"jouw", u"u", u"uw"};
+
+// The longest description, in characters.
+inline constexpr int maxDescriptionLength = 300;
+
+// The findings of the editorial rules over the entries of a source.
+QList<Finding> lintEntries(const QList<WodPack::SourceEntry> &entries);
+
+// Everything pack would refuse in a source (every problem, not only the
+// first; a missing date line too), then the editorial rules over the entries
+// that could be read; ordered by line.
+QList<Finding> lintSource(QByteArrayView utf8, WodPack::Ordering ordering);
+
+} // namespace Woord::Lint
