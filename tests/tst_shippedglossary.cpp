@@ -1,4 +1,5 @@
 #include "glossary/loader.h"
+#include "tools/lint.h"
 #include "tools/wodpack.h"
 
 #include <QFile>
@@ -14,6 +15,7 @@ private slots:
     void initTestCase();
     void readsAsTheProgramReadsIt();
     void roundTripsToItsSource();
+    void followsTheEditorialRules();
 
 private:
     QByteArray m_wod;
@@ -64,6 +66,17 @@ void TestShippedGlossary::roundTripsToItsSource()
     const WodPack::ParseResult parsed = WodPack::parseSource(m_source, WodPack::Ordering::MustBeSorted);
     QVERIFY(!parsed.problem);
     QCOMPARE(WodPack::pack(parsed.source.entries, parsed.source.date), m_wod);
+}
+
+void TestShippedGlossary::followsTheEditorialRules()
+{
+    QStringList found;
+    for (const Lint::Finding &finding : Lint::lintSource(m_source, WodPack::Ordering::MustBeSorted))
+        found.append(QStringLiteral("%1: %2").arg(finding.line).arg(finding.message));
+    QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
+    // About 850 entries, each notion once: cross-references say only where to look.
+    const LoadResult load = LoadDatabase(m_wod);
+    QVERIFY(load.glossary.AantalBegrippen >= 800);
 }
 
 QTEST_GUILESS_MAIN(TestShippedGlossary)
