@@ -1,5 +1,7 @@
 #pragma once
 
+#include "glossary/glossaryfile.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QList>
@@ -17,18 +19,8 @@
 // check accepts comes back unchanged through unpack and pack.
 namespace Woord::WodPack {
 
-// The largest glossary file the format can hold, as pack lays it out: the
-// quoted header and CR LF (1 + 66 + 1 + 2 = 70 bytes); the count, a comma, the
-// start index (at most 11 characters, "-2147483648") and CR LF (19); the
-// quoted date and CR LF, the date taken at the length of the longest text
-// (1 + 32767 + 1 + 2 = 32771); then 32767 entries of two quoted texts of
-// 32767 bytes each, a comma and CR LF (32767 * (2 * 32769 + 3) =
-// 2147581947). Padding that the reader passes over (spaces before a field,
-// bytes after a closing quote or after the last entry) is no part of the
-// format. In all 2147614807 bytes, just over 2 GiB.
-inline constexpr qint64 maxGlossaryFileSize
-    = (1 + 66 + 1 + 2) + (5 + 1 + 11 + 2) + (1 + 32767 + 1 + 2) + qint64(32767) * (2 * (1 + 32767 + 1) + 1 + 2);
-static_assert(maxGlossaryFileSize == 2'147'614'807);
+// The largest glossary file the format can hold (the program's own limit).
+using Woord::maxGlossaryFileSize;
 
 // The largest source worth reading: 32767 entries of two texts of 32767
 // characters, each character at most 3 bytes in UTF-8 (the euro sign), with
