@@ -1,7 +1,8 @@
-// The time from process start to the main window shown, with the largest
-// glossary the format allows against a glossary of ten entries, in one run.
-// Each iteration starts the real program in a folder of its own; the program
-// prints the steady clock when its window is first painted and ends itself.
+// The whole process, from its start through the first paint of its window to
+// its end, and its peak memory: the program with the largest glossary the
+// format allows and with ten entries, and a bare window of the same size as
+// the toolkit's floor, in one run. The program, run unattended, ends itself
+// once its window is painted.
 
 #include "largeglossary.h"
 
@@ -13,6 +14,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <chrono>
 
 #include <map>
@@ -48,6 +50,57 @@ ProgramFolder &folderFor(int entries)
     return *folder;
 }
 
+// Runs a program to its end; the time from start to end and the peak memory
+// of the process, which /usr/bin/time reads off it: a child started straight
+// from this large process would count this process's memory as its own.
+// False when it did not start or did not end cleanly.
+bool runOnce(const QString &program, const QStringList &env, const QString &peakFile, double &seconds, long &peakKiB)
+{
+    QProcess process;
+    process.setEnvironment(env);
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    const auto started = std::chrono::steady_clock::now();
+    process.start(QStringLiteral("/usr/bin/time"),
+                  {QStringLiteral("-f"), QStringLiteral("%M"), QStringLiteral("-o"), peakFile, program});
+    if (!process.waitForFinished(60000))
+        return false;
+    seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    QFile peak(peakFile);
+    bool ok = peak.open(QIODevice::ReadOnly);
+    peakKiB = peak.readAll().trimmed().toLong(&ok);
+    return ok && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+}
+
+QStringList environmentFor(const QTemporaryDir &dir)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.filePath(QStringLiteral("config")));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir.filePath(QStringLiteral("runtime")));
+    env.insert(QStringLiteral("WOORDORAKELAAR_BENCH_QUIT_WHEN_SHOWN"), QStringLiteral("1"));
+    return env.toStringList();
+}
+
+void measure(benchmark::State &state, const QString &program, const QStringList &env)
+{
+    QTemporaryDir scratch;
+    const QString peakFile = scratch.filePath(QStringLiteral("peak"));
+    long peak = 0;
+    for (auto _ : state) {
+        double seconds = 0;
+        long peakKiB = 0;
+        if (!runOnce(program, env, peakFile, seconds, peakKiB)) {
+            state.SkipWithError("the program did not start and end cleanly");
+            return;
+        }
+        peak = std::max(peak, peakKiB);
+        state.SetIterationTime(seconds);
+    }
+    state.counters["peak_MiB"] = double(peak) / 1024;
+}
+
+// The whole process, from its start through its first paint to its end.
 void Startup(benchmark::State &state)
 {
     ProgramFolder &folder = folderFor(static_cast<int>(state.range(0)));
@@ -55,28 +108,17 @@ void Startup(benchmark::State &state)
         state.SkipWithError("cannot prepare the program folder");
         return;
     }
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), folder.dir.filePath(QStringLiteral("config")));
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), folder.dir.filePath(QStringLiteral("runtime")));
-    env.insert(QStringLiteral("WOORDORAKELAAR_BENCH_QUIT_WHEN_SHOWN"), QStringLiteral("1"));
-    for (auto _ : state) {
-        QProcess process;
-        process.setProcessEnvironment(env);
-        const auto started = std::chrono::steady_clock::now().time_since_epoch().count();
-        process.start(folder.dir.filePath(QStringLiteral("woordorakelaar")), {});
-        bool ok = false;
-        const long long shown
-            = process.waitForFinished(60000) ? process.readAllStandardOutput().trimmed().toLongLong(&ok) : 0;
-        if (!ok || process.exitCode() != 0) {
-            state.SkipWithError("the program did not start and end cleanly");
-            return;
-        }
-        using Duration = std::chrono::steady_clock::duration;
-        state.SetIterationTime(std::chrono::duration<double>(Duration(shown - started)).count());
-    }
+    measure(state, folder.dir.filePath(QStringLiteral("woordorakelaar")), environmentFor(folder.dir));
 }
 BENCHMARK(Startup)->Arg(10)->Arg(32767)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(20);
+
+// The floor: a bare window of the same size, shown and ended the same way.
+void BareWindow(benchmark::State &state)
+{
+    static QTemporaryDir dir;
+    measure(state, QStringLiteral(WOORD_BARE_WINDOW), environmentFor(dir));
+}
+BENCHMARK(BareWindow)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(20);
 
 } // namespace
 

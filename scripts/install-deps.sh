@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake make g++ pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
-    libbenchmark-dev
+    libbenchmark-dev time
     clang libclang-rt-14-dev
     fonts-liberation2 fonts-wine
 )
