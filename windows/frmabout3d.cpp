@@ -4,6 +4,7 @@
 #include "mainwindow/centerform.h"
 #include "mainwindow/controls.h"
 #include "mainwindow/designfonts.h"
+#include "mainwindow/helpkey.h"
 #include "windows/abouttexts.h"
 #include "windows/outlineshape.h"
 
@@ -11,7 +12,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QShortcut>
+
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -63,7 +65,7 @@ void fitOneLine(QLabel *label)
 } // namespace
 
 FrmAbout3D::FrmAbout3D(Platform &platform, const AppState &state, std::function<void()> helpRequested, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
+    : Controls::DialogWithoutCancel(parent, Qt::Dialog | Qt::FramelessWindowHint)
     , m_platform(platform)
     , m_state(state)
     , m_picture(u":/about.bmp"_s)
@@ -112,11 +114,7 @@ FrmAbout3D::FrmAbout3D(Platform &platform, const AppState &state, std::function<
     installEventFilter(this);
 
     // F1 opens the help; the window stays open.
-    auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(help, &QShortcut::activated, this, [helpRequested] {
-        if (helpRequested)
-            helpRequested();
-    });
+    addHelpKey(this, std::move(helpRequested));
 
     Form_Load();
 }
@@ -147,11 +145,20 @@ bool FrmAbout3D::eventFilter(QObject *watched, QEvent *event)
             Form_MouseMove();
         else if (watched == Lbl_URL || watched == Lbl_Email)
             setLinkColour(static_cast<QLabel *>(watched), QColor(0, 0, 255));
+    } else if (event->type() == QEvent::MouseButtonPress
+               && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+        m_pressedLink = watched == Lbl_URL || watched == Lbl_Email ? static_cast<QLabel *>(watched) : nullptr;
     } else if (event->type() == QEvent::MouseButtonRelease
                && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-        if (watched == Lbl_URL)
+        // A link opens on a click: the button went down and up on it. The
+        // pressed label keeps the mouse, so a release elsewhere comes to it
+        // with a place outside it.
+        QLabel *pressed = std::exchange(m_pressedLink, nullptr);
+        const bool onIt = watched == pressed && pressed
+            && pressed->rect().contains(static_cast<QMouseEvent *>(event)->position().toPoint());
+        if (onIt && pressed == Lbl_URL)
             m_platform.openWithShell(Links::siteHome());
-        else if (watched == Lbl_Email)
+        else if (onIt && pressed == Lbl_Email)
             m_platform.openWithShell(Links::mailTarget(m_state.ProgrammaTitel, m_platform.processFacts().revision));
     }
     return QDialog::eventFilter(watched, event);
