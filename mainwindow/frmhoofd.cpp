@@ -88,6 +88,11 @@ FrmHoofd::FrmHoofd(Platform &platform, AppState &state, QWidget *parent)
     // The window keeps the size it was laid out for: 9720 x 7980 twips of
     // client area below the menu bar.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // Settled now, before start-up places the window: a window that is
+    // resized while it is first shown is placed by its inner area instead of
+    // its frame.
+    ensurePolished();
+    layout()->activate();
 }
 
 void FrmHoofd::createControls()
