@@ -45,7 +45,14 @@ QLabel *makeLink(QWidget *parent, const QString &name, const QString &text, cons
     QFont font = DesignFonts::tahoma(8.25, true);
     font.setUnderline(true);
     link->setFont(font);
-    link->setCursor(QCursor(QPixmap(u":/link.cur"_s), 13, 5));
+    // The pointer's hot spot, (13, 5), is in pixels of the small picture.
+    if (link->devicePixelRatioF() > 1) {
+        QPixmap large(u":/link@2x.png"_s);
+        large.setDevicePixelRatio(2);
+        link->setCursor(QCursor(large, 13, 5));
+    } else {
+        link->setCursor(QCursor(QPixmap(u":/link.cur"_s), 13, 5));
+    }
     return link;
 }
 
@@ -68,8 +75,14 @@ FrmAbout3D::FrmAbout3D(Platform &platform, const AppState &state, std::function<
     : Controls::DialogWithoutCancel(parent, Qt::Dialog | Qt::FramelessWindowHint)
     , m_platform(platform)
     , m_state(state)
-    , m_picture(u":/about.bmp"_s)
 {
+    // On a high-DPI screen the picture drawn at twice the size.
+    if (devicePixelRatioF() > 1) {
+        m_picture.load(u":/about@2x.png"_s);
+        m_picture.setDevicePixelRatio(2);
+    } else {
+        m_picture.load(u":/about.bmp"_s);
+    }
     using DesignFonts::twips;
     setObjectName(u"FrmAbout3D"_s);
     setFont(DesignFonts::tahoma(8.25));
@@ -134,6 +147,7 @@ void FrmAbout3D::Form_Load()
 void FrmAbout3D::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.fillRect(rect(), palette().color(QPalette::Base));
     painter.drawPixmap(0, 0, m_picture);
 }
