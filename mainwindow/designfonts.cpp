@@ -63,8 +63,10 @@ QFont font(const QString &family, double points, bool bold)
     QFont f(family);
     f.setPointSizeF(points);
     f.setBold(bold);
-    if (family.compare(u"MS Sans Serif"_s, Qt::CaseInsensitive) == 0)
-        f.setStretch(sansSerifStretch);
+    // Set for every family, so that a control's font never takes the
+    // narrower width from the window's.
+    f.setStretch(family.compare(u"MS Sans Serif"_s, Qt::CaseInsensitive) == 0 ? sansSerifStretch
+                                                                              : int(QFont::Unstretched));
     return f;
 }
 
