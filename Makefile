@@ -36,9 +36,11 @@ fuzz: deps
 	$(FUZZ_BUILD)/bin/fuzz_glossary -max_total_time=$(FUZZ_SECONDS) -max_len=4096 \
 		$(FUZZ_BUILD)/corpus fuzz/corpus
 
-# Every window as a PNG file under build/screenshots, rendered headless.
+# Every window as a PNG file under build/screenshots, rendered headless, at
+# the scale factor SCALE (1, 1.25, 1.5, 2, ...; files NAME@2x.png and so on).
+SCALE ?= 1
 screenshots: build
-	$(BUILD)/tests/screenshots $(BUILD)/screenshots
+	$(BUILD)/tests/screenshots $(BUILD)/screenshots $(SCALE)
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

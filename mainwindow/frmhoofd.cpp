@@ -76,7 +76,9 @@ FrmHoofd::FrmHoofd(Platform &platform, AppState &state, QWidget *parent)
 {
     setObjectName(u"FrmHoofd"_s);
     setWindowTitle(u"Woordorakelaar"_s);
-    setWindowIcon(QIcon(u":/woordorakelaar.ico"_s));
+    QIcon icon(u":/woordorakelaar.ico"_s);
+    icon.addFile(u":/woordorakelaar-64.png"_s); // for high-DPI title bars
+    setWindowIcon(icon);
     setFont(DesignFonts::font(u"MS Sans Serif"_s, 8.25));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -88,6 +90,11 @@ FrmHoofd::FrmHoofd(Platform &platform, AppState &state, QWidget *parent)
     // The window keeps the size it was laid out for: 9720 x 7980 twips of
     // client area below the menu bar.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    // Settled now, before start-up places the window: a window that is
+    // resized while it is first shown is placed by its inner area instead of
+    // its frame.
+    ensurePolished();
+    layout()->activate();
 }
 
 void FrmHoofd::createControls()
@@ -134,7 +141,10 @@ void FrmHoofd::createControls()
     auto *tipImage = new QLabel(surface);
     tipImage->setObjectName(u"Img_Tip"_s);
     tipImage->setGeometry(twips(8580, 6735, 285, 270));
-    tipImage->setPixmap(QPixmap(u":/tip.gif"_s));
+    // The picture of 19 x 18 pixels, from its larger version on a high-DPI screen.
+    QIcon tipPicture(u":/tip.gif"_s);
+    tipPicture.addFile(u":/tip@2x.gif"_s);
+    tipImage->setPixmap(tipPicture.pixmap(QSize(19, 18), tipImage->devicePixelRatioF()));
     tipImage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     auto *tip = makeLabel(surface, u"Lbl_Tip"_s, u"F3 om te zoeken"_s, twips(8145, 7005, 1185, 195), font());

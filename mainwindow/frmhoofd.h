@@ -67,6 +67,7 @@ public:
     void mnu_help_kies_Click(qint16 index);
 
 protected:
+    bool event(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 

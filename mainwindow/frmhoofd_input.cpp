@@ -19,8 +19,18 @@ namespace Woord {
 
 void FrmHoofd::watchKeys()
 {
-    create();
-    windowHandle()->installEventFilter(this);
+    // The platform window is made when the window is first shown, after
+    // start-up has placed it: a window placed before it exists is placed by
+    // its outer frame, as the place was stored. Its keys are watched from then.
+    if (windowHandle())
+        windowHandle()->installEventFilter(this);
+}
+
+bool FrmHoofd::event(QEvent *event)
+{
+    if (event->type() == QEvent::WinIdChange)
+        watchKeys();
+    return QMainWindow::event(event);
 }
 
 void FrmHoofd::watchMouse()

@@ -54,7 +54,9 @@ FrmHoofd::LoadOutcome FrmHoofd::Form_Load()
             return ErrorKind::None;
         },
         [&] {
-            // No bounds: a stored place off the screen is used as it is.
+            // The outer frame's corner, as shut-down stores it; the window is
+            // not made yet, so the window manager puts the frame there. No
+            // bounds: a stored place off the screen is used as it is.
             move(DesignFonts::twipsToPixels(m_state.config.Links), DesignFonts::twipsToPixels(m_state.config.Boven));
             return ErrorKind::None;
         },
@@ -183,8 +185,10 @@ void FrmHoofd::Form_Unload()
     save.exeName = facts.exeName;
     save.Gebruik = m_state.config.Gebruik;
     save.version = ProgramInfo::versionText(facts);
-    save.left = static_cast<float>(x() * twipsPerPixel);
-    save.top = static_cast<float>(y() * twipsPerPixel);
+    // The outer frame's corner, where start-up puts it again.
+    const QPoint corner = frameGeometry().topLeft();
+    save.left = static_cast<float>(corner.x() * twipsPerPixel);
+    save.top = static_cast<float>(corner.y() * twipsPerPixel);
     // The program ends either way; a store that cannot be written keeps what
     // it had.
     SaveConfig(m_platform.settings(), save);

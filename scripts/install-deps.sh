@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the build, the tests, the benchmarks and the
-# fuzzer need, and only those that are missing, so a second run costs nothing.
+# Installs the Debian 12 packages the build, the tests (one of them runs the
+# program on an X server of its own under a window manager), the benchmarks and
+# the fuzzer need, and only those that are missing, so a second run costs nothing.
 set -euo pipefail
 
 packages=(
@@ -9,6 +10,7 @@ packages=(
     libbenchmark-dev time
     clang libclang-rt-14-dev
     fonts-liberation2 fonts-wine
+    qt6-qpa-plugins xvfb openbox xdotool x11-utils
 )
 
 missing=()

@@ -3,11 +3,11 @@
 #include "mainwindow/centerform.h"
 #include "mainwindow/controls.h"
 #include "mainwindow/designfonts.h"
+#include "mainwindow/helpkey.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
 
 using namespace Qt::StringLiterals;
 
@@ -43,11 +43,7 @@ FrmZoek::FrmZoek(std::function<void()> helpRequested, QWidget *parent)
     connect(cmdFindFirst, &QPushButton::clicked, this, &FrmZoek::cmdFindFirst_Click);
     connect(cmdFindNext, &QPushButton::clicked, this, &FrmZoek::cmdFindNext_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(help, &QShortcut::activated, this, [helpRequested] {
-        if (helpRequested)
-            helpRequested();
-    });
+    addHelpKey(this, std::move(helpRequested));
 
     Form_Load();
 }

@@ -52,6 +52,8 @@ private slots:
     void tabOrder();
     void layoutAndTitle();
     void f1AsksForHelpAndStaysOpen();
+    void f1WithModifiersAsksForHelp_data();
+    void f1WithModifiersAsksForHelp();
 };
 
 void TestFrmZoek::enterFindsFromTheStart()
@@ -200,6 +202,37 @@ void TestFrmZoek::f1AsksForHelpAndStaysOpen()
     QCOMPARE(helps, 1);
     QVERIFY(answer.result);
     QCOMPARE(answer.text, QStringLiteral("help"));
+}
+
+void TestFrmZoek::f1WithModifiersAsksForHelp_data()
+{
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<bool>("onButton");
+    QTest::newRow("Shift, in the text box") << Qt::KeyboardModifiers(Qt::ShiftModifier) << false;
+    QTest::newRow("Ctrl, in the text box") << Qt::KeyboardModifiers(Qt::ControlModifier) << false;
+    QTest::newRow("Alt, in the text box") << Qt::KeyboardModifiers(Qt::AltModifier) << false;
+    QTest::newRow("Ctrl+Shift, on a button") << (Qt::ControlModifier | Qt::ShiftModifier) << true;
+    QTest::newRow("Ctrl+Alt+Shift, on a button") << (Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier) << true;
+}
+
+void TestFrmZoek::f1WithModifiersAsksForHelp()
+{
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(bool, onButton);
+    int helps = 0;
+    bool stayedOpen = false;
+    const Answer answer = ask(
+        [&stayedOpen, modifiers, onButton](FrmZoek *dialog) {
+            if (onButton)
+                dialog->findChild<QPushButton *>(QStringLiteral("cmdCancel"))->setFocus();
+            QTest::keyClick(dialog->windowHandle(), Qt::Key_F1, modifiers);
+            stayedOpen = dialog->isVisible();
+            dialog->reject();
+        },
+        false, QString(), [&helps] { ++helps; });
+    QVERIFY(stayedOpen);
+    QCOMPARE(helps, 1);
+    QVERIFY(!answer.result);
 }
 
 QTEST_MAIN(TestFrmZoek)

@@ -29,9 +29,16 @@ private slots:
     void aboutLinkColours();
     void aboutLinksOpenTheirTargets();
     void aboutKeysAndModality();
+    void aboutHelpKeyWithModifiers_data();
+    void aboutHelpKeyWithModifiers();
+    void aboutEscapeDoesNothing();
+    void aboutLinkOpensOnAClickOnly_data();
+    void aboutLinkOpensOnAClickOnly();
 
     void countryCodeRows();
     void countryCodesWindow();
+    void countryCodesEnterInTheList_data();
+    void countryCodesEnterInTheList();
 
     void shortcutLines();
     void shortcutWindow();
@@ -185,6 +192,113 @@ void TestWindows::aboutKeysAndModality()
     QVERIFY(closedByEnter);
     // Unloaded when closed: nothing of it is left.
     QVERIFY(f->window->findChildren<FrmAbout3D *>().isEmpty());
+}
+
+void TestWindows::aboutHelpKeyWithModifiers_data()
+{
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::newRow("Shift") << Qt::KeyboardModifiers(Qt::ShiftModifier);
+    QTest::newRow("Ctrl") << Qt::KeyboardModifiers(Qt::ControlModifier);
+    QTest::newRow("Alt") << Qt::KeyboardModifiers(Qt::AltModifier);
+    QTest::newRow("Ctrl+Shift") << (Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::newRow("Ctrl+Alt+Shift") << (Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier);
+}
+
+void TestWindows::aboutHelpKeyWithModifiers()
+{
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    start(3);
+    bool stayedOpen = false;
+    whenModalOpens<FrmAbout3D>([&stayedOpen, modifiers](FrmAbout3D *about) {
+        QTest::keyClick(about->windowHandle(), Qt::Key_F1, modifiers);
+        stayedOpen = about->isVisible();
+        about->accept();
+    });
+    menuItem(QStringLiteral("mnu_info"), 0)->trigger();
+    QVERIFY(stayedOpen);
+    // No help file in the program folder: the help's message says so.
+    QCOMPARE(f->platform.messages.size(), 1);
+}
+
+void TestWindows::aboutEscapeDoesNothing()
+{
+    start(3);
+    bool stayedOpen = false;
+    whenModalOpens<FrmAbout3D>([&stayedOpen](FrmAbout3D *about) {
+        QTest::keyClick(about->windowHandle(), Qt::Key_Escape);
+        QTest::keyClick(about->findChild<QPushButton *>(QStringLiteral("Knp_About")), Qt::Key_Escape);
+        stayedOpen = about->isVisible();
+        about->accept();
+    });
+    menuItem(QStringLiteral("mnu_info"), 0)->trigger();
+    QVERIFY(stayedOpen);
+}
+
+void TestWindows::aboutLinkOpensOnAClickOnly_data()
+{
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<QString>("releasedOver"); // where the button goes up
+    QTest::addColumn<bool>("opens");
+    QTest::newRow("Website, released on it") << QStringLiteral("Lbl_URL") << QStringLiteral("Lbl_URL") << true;
+    QTest::newRow("Website, released on the picture") << QStringLiteral("Lbl_URL") << QString() << false;
+    QTest::newRow("Website, released on E-mail") << QStringLiteral("Lbl_URL") << QStringLiteral("Lbl_Email") << false;
+    QTest::newRow("E-mail, released on the button")
+        << QStringLiteral("Lbl_Email") << QStringLiteral("Knp_About") << false;
+    QTest::newRow("E-mail, released on it") << QStringLiteral("Lbl_Email") << QStringLiteral("Lbl_Email") << true;
+}
+
+void TestWindows::aboutLinkOpensOnAClickOnly()
+{
+    QFETCH(QString, link);
+    QFETCH(QString, releasedOver);
+    QFETCH(bool, opens);
+    start(3);
+    whenModalOpens<FrmAbout3D>([&](FrmAbout3D *about) {
+        auto *pressed = about->findChild<QLabel *>(link);
+        QWidget *target = releasedOver.isEmpty() ? about : about->findChild<QWidget *>(releasedOver);
+        const QPoint down = pressed->mapTo(about, pressed->rect().center());
+        const QPoint up = releasedOver.isEmpty() ? QPoint(270, 60) : target->mapTo(about, target->rect().center());
+        // Through the window, as the real mouse's events come: the pressed
+        // label keeps the mouse until the button goes up.
+        QTest::mousePress(about->windowHandle(), Qt::LeftButton, {}, down);
+        QTest::mouseMove(about->windowHandle(), up);
+        QTest::mouseRelease(about->windowHandle(), Qt::LeftButton, {}, up);
+        about->accept();
+    });
+    menuItem(QStringLiteral("mnu_info"), 0)->trigger();
+    QCOMPARE(f->platform.opened.size(), opens ? 1 : 0);
+}
+
+void TestWindows::countryCodesEnterInTheList_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("downs"); // Down presses in the list before the key
+    QTest::newRow("Return, no row chosen") << int(Qt::Key_Return) << 0;
+    QTest::newRow("Return, a row chosen") << int(Qt::Key_Return) << 10;
+    QTest::newRow("keypad Enter, a row chosen") << int(Qt::Key_Enter) << 3;
+}
+
+void TestWindows::countryCodesEnterInTheList()
+{
+    QFETCH(int, key);
+    QFETCH(int, downs);
+    start(3);
+    bool closed = false;
+    whenModalOpens<FrmLandenCodes>([&closed, key, downs](FrmLandenCodes *codes) {
+        auto *list = codes->findChild<QListWidget *>(QStringLiteral("Lst_LandenCodes"));
+        // From the button, which has the focus at first, to the list.
+        QTest::keyClick(codes->windowHandle(), Qt::Key_Tab);
+        QVERIFY(list->hasFocus());
+        for (int i = 0; i < downs; ++i)
+            QTest::keyClick(codes->windowHandle(), Qt::Key_Down);
+        QVERIFY(codes->isVisible());
+        QTest::keyClick(codes->windowHandle(), Qt::Key(key),
+                        key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        QTRY_VERIFY_WITH_TIMEOUT(!codes->isVisible(), 2000);
+        closed = true;
+    });
+    menuItem(QStringLiteral("mnu_extra"), 0)->trigger();
+    QVERIFY(closed);
 }
 
 void TestWindows::countryCodeRows()

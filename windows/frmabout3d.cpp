@@ -4,6 +4,7 @@
 #include "mainwindow/centerform.h"
 #include "mainwindow/controls.h"
 #include "mainwindow/designfonts.h"
+#include "mainwindow/helpkey.h"
 #include "windows/abouttexts.h"
 #include "windows/outlineshape.h"
 
@@ -11,7 +12,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QShortcut>
+
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -43,7 +45,14 @@ QLabel *makeLink(QWidget *parent, const QString &name, const QString &text, cons
     QFont font = DesignFonts::tahoma(8.25, true);
     font.setUnderline(true);
     link->setFont(font);
-    link->setCursor(QCursor(QPixmap(u":/link.cur"_s), 13, 5));
+    // The pointer's hot spot, (13, 5), is in pixels of the small picture.
+    if (link->devicePixelRatioF() > 1) {
+        QPixmap large(u":/link@2x.png"_s);
+        large.setDevicePixelRatio(2);
+        link->setCursor(QCursor(large, 13, 5));
+    } else {
+        link->setCursor(QCursor(QPixmap(u":/link.cur"_s), 13, 5));
+    }
     return link;
 }
 
@@ -63,11 +72,17 @@ void fitOneLine(QLabel *label)
 } // namespace
 
 FrmAbout3D::FrmAbout3D(Platform &platform, const AppState &state, std::function<void()> helpRequested, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
+    : Controls::DialogWithoutCancel(parent, Qt::Dialog | Qt::FramelessWindowHint)
     , m_platform(platform)
     , m_state(state)
-    , m_picture(u":/about.bmp"_s)
 {
+    // On a high-DPI screen the picture drawn at twice the size.
+    if (devicePixelRatioF() > 1) {
+        m_picture.load(u":/about@2x.png"_s);
+        m_picture.setDevicePixelRatio(2);
+    } else {
+        m_picture.load(u":/about.bmp"_s);
+    }
     using DesignFonts::twips;
     setObjectName(u"FrmAbout3D"_s);
     setFont(DesignFonts::tahoma(8.25));
@@ -112,11 +127,7 @@ FrmAbout3D::FrmAbout3D(Platform &platform, const AppState &state, std::function<
     installEventFilter(this);
 
     // F1 opens the help; the window stays open.
-    auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(help, &QShortcut::activated, this, [helpRequested] {
-        if (helpRequested)
-            helpRequested();
-    });
+    addHelpKey(this, std::move(helpRequested));
 
     Form_Load();
 }
@@ -136,6 +147,7 @@ void FrmAbout3D::Form_Load()
 void FrmAbout3D::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.fillRect(rect(), palette().color(QPalette::Base));
     painter.drawPixmap(0, 0, m_picture);
 }
@@ -147,11 +159,20 @@ bool FrmAbout3D::eventFilter(QObject *watched, QEvent *event)
             Form_MouseMove();
         else if (watched == Lbl_URL || watched == Lbl_Email)
             setLinkColour(static_cast<QLabel *>(watched), QColor(0, 0, 255));
+    } else if (event->type() == QEvent::MouseButtonPress
+               && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+        m_pressedLink = watched == Lbl_URL || watched == Lbl_Email ? static_cast<QLabel *>(watched) : nullptr;
     } else if (event->type() == QEvent::MouseButtonRelease
                && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-        if (watched == Lbl_URL)
+        // A link opens on a click: the button went down and up on it. The
+        // pressed label keeps the mouse, so a release elsewhere comes to it
+        // with a place outside it.
+        QLabel *pressed = std::exchange(m_pressedLink, nullptr);
+        const bool onIt = watched == pressed && pressed
+            && pressed->rect().contains(static_cast<QMouseEvent *>(event)->position().toPoint());
+        if (onIt && pressed == Lbl_URL)
             m_platform.openWithShell(Links::siteHome());
-        else if (watched == Lbl_Email)
+        else if (onIt && pressed == Lbl_Email)
             m_platform.openWithShell(Links::mailTarget(m_state.ProgrammaTitel, m_platform.processFacts().revision));
     }
     return QDialog::eventFilter(watched, event);

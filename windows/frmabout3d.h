@@ -1,6 +1,7 @@
 #pragma once
 
 #include "mainwindow/appstate.h"
+#include "mainwindow/controls.h"
 #include "platform/platform.h"
 
 #include <QDialog>
@@ -15,8 +16,9 @@ namespace Woord {
 // The About window: borderless, on its own picture, with the version, the
 // glossary's date and size, and two links (the web site and a mail message).
 // A link turns blue under the mouse, and both return to the button-text
-// colour when the mouse moves over the window's own surface.
-class FrmAbout3D final : public QDialog
+// colour when the mouse moves over the window's own surface. It has no
+// cancel button, so Escape closes nothing.
+class FrmAbout3D final : public Controls::DialogWithoutCancel
 {
     Q_OBJECT
 
@@ -36,6 +38,7 @@ private:
     Platform &m_platform;
     const AppState &m_state;
     QPixmap m_picture;
+    QLabel *m_pressedLink = nullptr; // the link the left button went down on
     QLabel *Lbl_URL = nullptr;
     QLabel *Lbl_Email = nullptr;
     QLabel *Lbl_AboutKop = nullptr;

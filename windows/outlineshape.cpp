@@ -13,9 +13,14 @@ OutlineShape::OutlineShape(const QColor &colour, QWidget *parent)
 
 void OutlineShape::paintEvent(QPaintEvent *)
 {
+    // Four edges one pixel wide, filled rather than stroked, so that on a
+    // high-DPI screen they stay one pixel of the window thick.
     QPainter painter(this);
-    painter.setPen(m_colour);
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    const QRect r = rect();
+    painter.fillRect(QRect(r.left(), r.top(), r.width(), 1), m_colour);
+    painter.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), m_colour);
+    painter.fillRect(QRect(r.left(), r.top(), 1, r.height()), m_colour);
+    painter.fillRect(QRect(r.right(), r.top(), 1, r.height()), m_colour);
 }
 
 } // namespace Woord

@@ -1,6 +1,9 @@
 // Renders every window of the program to PNG files, headless and with the
 // shipped glossary, so a reviewer sees the windows without running them.
-// Usage: screenshots OUTPUT_FOLDER
+// Usage: screenshots OUTPUT_FOLDER [SCALE]
+// At a SCALE other than 1 (as on a high-DPI screen: 1.25, 1.5, 2) the files
+// are named NAME@SCALEx.png. For each window it prints its title and where its
+// pictures lie (in the window's own pixels at scale 1).
 
 #include "mainwindow/designfonts.h"
 #include "mainwindow/frmhoofd.h"
@@ -13,11 +16,14 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
 #include <QTemporaryDir>
 
 #include <cstdio>
 
 namespace {
+
+QString suffix;
 
 bool save(QWidget &window, const QString &folder, const QString &name)
 {
@@ -25,7 +31,27 @@ bool save(QWidget &window, const QString &folder, const QString &name)
     QApplication::processEvents();
     // Dialogs are grabbed with their client area only; the title is noted.
     std::printf("%s: \"%s\"\n", qPrintable(name), qPrintable(window.windowTitle()));
-    const QString path = folder + QLatin1Char('/') + name + QStringLiteral(".png");
+    for (const QLabel *label : window.findChildren<QLabel *>()) {
+        if (label->isVisible() && !label->pixmap().isNull()) {
+            const QRect place(label->mapTo(&window, QPoint(0, 0)), label->size());
+            std::printf("picture %s %d %d %d %d\n", qPrintable(label->objectName()), place.x(), place.y(),
+                        place.width(), place.height());
+        }
+        // A pointer of its own: its picture's size in device pixels and its
+        // hot spot in the window's pixels.
+        if (label->testAttribute(Qt::WA_SetCursor) && label->cursor().shape() == Qt::BitmapCursor) {
+            const QCursor pointer = label->cursor();
+            std::printf("pointer %s %d %d %d %d\n", qPrintable(label->objectName()), pointer.pixmap().width(),
+                        pointer.pixmap().height(), pointer.hotSpot().x(), pointer.hotSpot().y());
+        }
+    }
+    if (window.testAttribute(Qt::WA_SetWindowIcon)) {
+        std::printf("icon");
+        for (const QSize &size : window.windowIcon().availableSizes())
+            std::printf(" %d", size.width());
+        std::printf("\n");
+    }
+    const QString path = folder + QLatin1Char('/') + name + suffix + QStringLiteral(".png");
     const QPixmap picture = window.grab();
     const bool saved = !picture.isNull() && picture.save(path, "PNG");
     if (picture.isNull())
@@ -39,11 +65,20 @@ bool save(QWidget &window, const QString &folder, const QString &name)
 int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fputs("usage: screenshots OUTPUT_FOLDER\n", stderr);
+    if (argc != 2 && argc != 3) {
+        std::fputs("usage: screenshots OUTPUT_FOLDER [SCALE]\n", stderr);
         return 2;
     }
+    const QByteArray scale = argc == 3 ? QByteArray(argv[2]) : QByteArray("1");
+    bool isNumber = false;
+    if (scale.toDouble(&isNumber) <= 0 || !isNumber) {
+        std::fputs("SCALE is a number above 0, such as 1, 1.5 or 2\n", stderr);
+        return 2;
+    }
+    qputenv("QT_SCALE_FACTOR", scale);
+    if (!qFuzzyCompare(scale.toDouble(), 1.0))
+        suffix = u'@' + QString::fromLatin1(scale) + u'x';
+    QApplication app(argc, argv);
     const QString folder = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(folder);
     Woord::DesignFonts::install();

@@ -11,12 +11,16 @@ Pictures written:
   woordorakelaar.ico  the program icon, 32x32 and 16x16 (speech balloon with "?")
   about.bmp           the background of the About window
   link.cur            the pointing-hand cursor shown over links in an entry
+
+and, for high-DPI screens, the same pictures drawn at twice the size:
+  tip@2x.gif, woordorakelaar-64.png, about@2x.png, link@2x.png
 """
 
 import math
 import os
 import struct
 import sys
+import zlib
 
 
 # ---------------------------------------------------------------------------
@@ -168,16 +172,32 @@ def gif_bytes(width, height, palette, indices):
     return bytes(out)
 
 
+def png_bytes(width, height, rows, alpha=False):
+    """An 8-bit RGB (or RGBA) PNG; rows holds tuples top to bottom."""
+    def chunk(kind, data):
+        return (struct.pack(">I", len(data)) + kind + data
+                + struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF))
+    raw = bytearray()
+    for row in rows:
+        raw.append(0)   # no filter
+        for pixel in row:
+            raw += bytes(pixel)
+    header = struct.pack(">IIBBBBB", width, height, 8, 6 if alpha else 2, 0, 0, 0)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header)
+            + chunk(b"IDAT", zlib.compress(bytes(raw), 9)) + chunk(b"IEND", b""))
+
+
 TIP_BACKGROUND = (255, 255, 192)  # the yellow of the tip box
 
 
-def draw_tip_pixels():
-    """The magnifying glass for the tip box: 19 x 18 indices plus palette.
+def draw_tip_pixels(scale=1):
+    """The magnifying glass for the tip box: 19 x 18 indices plus palette
+    (times `scale` in each direction).
 
     Drawn with 4x4 supersampling and then mapped to a small fixed palette, so
     the round lens gets soft edges against the yellow without transparency.
     """
-    width, height = 19, 18
+    width, height = 19 * scale, 18 * scale
     outline = (44, 52, 78)
     ring = (92, 106, 138)
     glass_hi = (236, 246, 255)
@@ -234,7 +254,7 @@ def draw_tip_pixels():
             acc = [0.0, 0.0, 0.0]
             for sy in range(ss):
                 for sx in range(ss):
-                    c = scene(px + (sx + 0.5) / ss, py + (sy + 0.5) / ss)
+                    c = scene((px + (sx + 0.5) / ss) / scale, (py + (sy + 0.5) / ss) / scale)
                     for i in range(3):
                         acc[i] += c[i]
             avg = [a / (ss * ss) for a in acc]
@@ -413,6 +433,77 @@ def _in_triangle(px, py, a, b, c):
     return not (neg and pos)
 
 
+def icon64_png():
+    """64 x 64: the balloon of the 32 x 32 image drawn at twice the size,
+    with a one-pixel outline and soft shading, for high-DPI title bars."""
+    size, s = 64, 2.0
+    cx, cy, rx, ry = 16.0 * s, 13.5 * s, 14.6 * s, 11.6 * s
+    tail = ((8.0 * s, 20.0 * s), (15.0 * s, 23.5 * s), (5.0 * s, 30.5 * s))
+
+    def inside(px, py):
+        if ((px - cx) / rx) ** 2 + ((py - cy) / ry) ** 2 <= 1.0:
+            return True
+        return _in_triangle(px, py, *tail)
+
+    ss = 4
+    cover = [[0.0] * size for _ in range(size)]
+    for y in range(size):
+        for x in range(size):
+            n = sum(inside(x + (i + 0.5) / ss, y + (j + 0.5) / ss)
+                    for j in range(ss) for i in range(ss))
+            cover[y][x] = n / (ss * ss)
+
+    def covered(x, y):
+        return 0 <= x < size and 0 <= y < size and cover[y][x] > 0.5
+
+    navy, blue = VGA16[4], VGA16[12]
+    silver, white = VGA16[7], VGA16[15]
+    rows = []
+    for y in range(size):
+        row = []
+        for x in range(size):
+            a = cover[y][x]
+            if a == 0:
+                row.append((0, 0, 0, 0))
+                continue
+            edge = not (covered(x - 1, y) and covered(x + 1, y)
+                        and covered(x, y - 1) and covered(x, y + 1))
+            if edge:
+                colour = navy
+            elif not (covered(x + 4, y + 2) and covered(x + 2, y + 4)
+                      and covered(x + 4, y + 4)):
+                colour = silver
+            else:
+                colour = white
+            row.append(tuple(int(round(c)) for c in colour) + (int(round(255 * a)),))
+        rows.append(row)
+
+    question = [
+        "...####...",
+        ".########.",
+        ".###..###.",
+        "###....###",
+        ".......###",
+        "......###.",
+        ".....###..",
+        "....###...",
+        "....###...",
+        "....###...",
+        "..........",
+        "....###...",
+        "....###...",
+    ]
+    ox, oy = 22, 12
+    for colour, (dx, dy) in ((navy, (2, 2)), (blue, (0, 0))):
+        for j, line in enumerate(question):
+            for i, ch in enumerate(line):
+                if ch == "#":
+                    for v in range(2):
+                        for u in range(2):
+                            rows[oy + 2 * j + v + dy][ox + 2 * i + u + dx] = colour + (255,)
+    return png_bytes(size, size, rows, alpha=True)
+
+
 def icon_bytes():
     big = draw_icon32()
     small = grid_to_vga(ICON16, 16)
@@ -470,6 +561,40 @@ def cursor_bytes():
     return icon_file(2, [(32, 32, 2, hx, hy, data)])
 
 
+def cursor2x_png():
+    """The hand at twice the size, its outline one pixel thin, as a 64 x 64
+    picture with transparency; the hot spot doubles to (26, 10)."""
+    grid = parse_grid(CURSOR_HAND, 32, 32)
+
+    def at(x, y):
+        return grid[y][x] if 0 <= x < 32 and 0 <= y < 32 else "."
+
+    rows = []
+    for y in range(64):
+        row = []
+        for x in range(64):
+            ch = at(x // 2, y // 2)
+            if ch == ".":
+                row.append((0, 0, 0, 0))
+                continue
+            if ch == "K":
+                # An outline cell at the edge of the hand keeps its outer half.
+                gx, gy = x // 2, y // 2
+                ox = -1 if x % 2 == 0 else 1
+                oy = -1 if y % 2 == 0 else 1
+                outer = at(gx + ox, gy) == "." or at(gx, gy + oy) == "." or at(gx + ox, gy + oy) == "."
+                inner = "W" in (at(gx - ox, gy), at(gx, gy - oy))
+                if inner and not outer and any(at(gx + dx, gy + dy) == "."
+                                               for dx in (-1, 0, 1) for dy in (-1, 0, 1)):
+                    row.append((255, 255, 255, 255))
+                    continue
+                row.append((0, 0, 0, 255))
+            else:
+                row.append((255, 255, 255, 255))
+        rows.append(row)
+    return png_bytes(64, 64, rows, alpha=True)
+
+
 # ---------------------------------------------------------------------------
 # BMP (About window background)
 # ---------------------------------------------------------------------------
@@ -495,6 +620,15 @@ class Canvas:
     def paint_coverage(self, coverage, colour, alpha):
         for (x, y), a in coverage.items():
             self.paint(x, y, colour, a * alpha)
+
+    def dithered(self, x, y):
+        r, g, b = self.px[y * self.w + x]
+        d = (BAYER4[y & 3][x & 3] + 0.5) / 16.0   # ordered dither, no banding
+        return (int(clamp(r + d, 0, 255)), int(clamp(g + d, 0, 255)), int(clamp(b + d, 0, 255)))
+
+    def png_bytes(self):
+        return png_bytes(self.w, self.h,
+                         [[self.dithered(x, y) for x in range(self.w)] for y in range(self.h)])
 
     def bmp_bytes(self):
         stride = (self.w * 3 + 3) & ~3
@@ -556,8 +690,9 @@ def disc_coverage(width, height, cx, cy, radius):
     return cov
 
 
-def draw_about():
-    W, H = 540, 360
+def draw_about(s=1):
+    """The About picture; at s = 2 every place, size and line is doubled."""
+    W, H = 540 * s, 360 * s
     cv = Canvas(W, H)
     top = (243, 246, 251)
     bottom = (208, 220, 237)
@@ -569,15 +704,17 @@ def draw_about():
             cv.px[y * W + x] = list(mix(top, bottom, t))
 
     # large soft disc and thin rings around a point beyond the lower right corner
-    ccx, ccy = 575.0, 415.0
-    cv.paint_coverage(disc_coverage(W, H, ccx, ccy, 165.0), (180, 199, 226), 0.22)
+    ccx, ccy = 575.0 * s, 415.0 * s
+    cv.paint_coverage(disc_coverage(W, H, ccx, ccy, 165.0 * s), (180, 199, 226), 0.22)
     for radius in (120.0, 182.0, 244.0, 306.0):
-        cv.paint_coverage(ring_coverage(W, H, ccx + 1.0, ccy + 1.0, radius, 1.4, 200, 80),
+        cv.paint_coverage(ring_coverage(W, H, ccx + 1.0 * s, ccy + 1.0 * s, radius * s, 1.4 * s,
+                                        200 * s, 80 * s),
                           (150, 172, 206), 0.18)
-        cv.paint_coverage(ring_coverage(W, H, ccx, ccy, radius, 1.4, 200, 80),
+        cv.paint_coverage(ring_coverage(W, H, ccx, ccy, radius * s, 1.4 * s, 200 * s, 80 * s),
                           (255, 255, 255), 0.55)
 
-    # a stylised open book in the lower right
+    # a stylised open book in the lower right, drawn in units of the small
+    # picture and scaled when stroked
     sx, top_y, bot_y = 452.0, 262.0, 326.0
     half = 68.0
     polylines = []
@@ -600,14 +737,15 @@ def draw_about():
                                          ((inner_x + end_x) / 2, top_y + off - lift),
                                          (end_x, top_y + off)))
     polylines.append([(sx, top_y + 8), (sx, bot_y)])
-    book = stroke(W, H, polylines, 1.7)
+    polylines = [[(x * s, y * s) for x, y in line] for line in polylines]
+    book = stroke(W, H, polylines, 1.7 * s)
     cv.paint_coverage(book, (118, 142, 184), 0.42)
 
     # a few small sparkles above the book
     for (x, y, r) in ((420.0, 236.0, 2.2), (452.0, 222.0, 2.8), (486.0, 238.0, 1.8),
                       (437.0, 209.0, 1.4), (470.0, 204.0, 1.6)):
-        cv.paint_coverage(disc_coverage(W, H, x, y, r + 1.6), (255, 255, 255), 0.35)
-        cv.paint_coverage(disc_coverage(W, H, x, y, r), (255, 255, 255), 0.85)
+        cv.paint_coverage(disc_coverage(W, H, x * s, y * s, (r + 1.6) * s), (255, 255, 255), 0.35)
+        cv.paint_coverage(disc_coverage(W, H, x * s, y * s, r * s), (255, 255, 255), 0.85)
     return cv
 
 
@@ -620,11 +758,16 @@ def main(argv):
     os.makedirs(out_dir, exist_ok=True)
 
     w, h, palette, indices = draw_tip_pixels()
+    w2, h2, palette2, indices2 = draw_tip_pixels(2)
     files = {
         "tip.gif": gif_bytes(w, h, palette, indices),
         "woordorakelaar.ico": icon_bytes(),
         "link.cur": cursor_bytes(),
         "about.bmp": draw_about().bmp_bytes(),
+        "tip@2x.gif": gif_bytes(w2, h2, palette2, indices2),
+        "woordorakelaar-64.png": icon64_png(),
+        "link@2x.png": cursor2x_png(),
+        "about@2x.png": draw_about(2).png_bytes(),
     }
     for name, data in files.items():
         path = os.path.join(out_dir, name)
