@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the build, the tests, the benchmarks and the
-# fuzzer need, and only those that are missing, so a second run costs nothing.
+# Installs the Debian 12 packages the build, the tests, the benchmarks, the
+# fuzzer and the Debian package (validators, CPack's dpkg-shlibdeps and file,
+# lintian) need, and only those that are missing, so a second run costs nothing.
 set -euo pipefail
 
 packages=(
@@ -9,6 +10,8 @@ packages=(
     libbenchmark-dev
     clang libclang-rt-14-dev
     fonts-liberation2 fonts-wine
+    desktop-file-utils appstream
+    dpkg-dev file lintian
 )
 
 missing=()
