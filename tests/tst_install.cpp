@@ -71,6 +71,40 @@ QStringList listing(const QString &folder)
     return lines;
 }
 
+struct Run {
+    bool finished = false;
+    int exitCode = -1;
+    QString out;
+};
+
+// The installed program, headless, with its own home, settings and runtime
+// folders, and the hook that ends it once its window is shown.
+Run runUnattended(const QString &launcher, const QTemporaryDir &home)
+{
+    Run run;
+    QDir homeDir(home.path());
+    if (!homeDir.mkpath(QStringLiteral("config")) || !homeDir.mkpath(QStringLiteral("runtime"))
+        || !QFile::setPermissions(home.filePath(QStringLiteral("runtime")),
+                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner))
+        return run;
+    QProcess program;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), home.path());
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.filePath(QStringLiteral("runtime")));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("WOORDORAKELAAR_BENCH_QUIT_WHEN_SHOWN"), QStringLiteral("1"));
+    program.setProcessEnvironment(env);
+    program.setWorkingDirectory(home.path());
+    program.start(launcher, {});
+    run.finished = program.waitForFinished(120000) && program.exitStatus() == QProcess::NormalExit;
+    if (!run.finished)
+        program.kill();
+    run.exitCode = program.exitCode();
+    run.out = QString::fromLocal8Bit(program.readAllStandardOutput());
+    return run;
+}
+
 // What a symbolic link holds, as written.
 QString rawLinkTarget(const QString &path)
 {
@@ -121,6 +155,7 @@ private slots:
     void desktopEntryAndMetainfoMatchTheInstall();
     void startsThroughItsLink_data();
     void startsThroughItsLink();
+    void missingGlossaryIsReported();
 
 private:
     const Install &installed(const QString &prefix);
@@ -306,15 +341,9 @@ void TestInstall::startsThroughItsLink()
 
     QTemporaryDir home;
     QVERIFY(home.isValid());
-    QDir homeDir(home.path());
-    QVERIFY(homeDir.mkpath(QStringLiteral("config")) && homeDir.mkpath(QStringLiteral("runtime"))
-            && homeDir.mkpath(QStringLiteral("bin")));
-    QVERIFY(QFile::setPermissions(home.filePath(QStringLiteral("runtime")),
-                                  QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-
     QString launcher = inst.path(QStringLiteral("bin/woordorakelaar"));
     if (viaOwnLink) {
-        const QString own = home.filePath(QStringLiteral("bin/woordorakelaar"));
+        const QString own = home.filePath(QStringLiteral("woordorakelaar"));
         QVERIFY(QFile::link(launcher, own));
         launcher = own;
     }
@@ -322,27 +351,12 @@ void TestInstall::startsThroughItsLink()
     const QString folder = inst.path(programFolder);
     const QStringList before = listing(folder);
 
-    QProcess program;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("HOME"), home.path());
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.filePath(QStringLiteral("runtime")));
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    env.insert(QStringLiteral("WOORDORAKELAAR_BENCH_QUIT_WHEN_SHOWN"), QStringLiteral("1"));
-    program.setProcessEnvironment(env);
-    program.setWorkingDirectory(home.path());
-    program.start(launcher, {});
-    QVERIFY2(program.waitForStarted(), qPrintable(program.errorString()));
-    // Without its glossary the program would stop at a message box and never
-    // reach its window; the hook prints when the window is shown.
-    const bool finished = program.waitForFinished(120000);
-    if (!finished)
-        program.kill();
-    QVERIFY2(finished, "the program did not reach its window");
-    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(program.exitCode(), 0);
-    const QString out = QString::fromLocal8Bit(program.readAllStandardOutput());
-    QVERIFY2(QRegularExpression(QStringLiteral("^\\d+\\n$")).match(out).hasMatch(), qPrintable(out));
+    // The hook prints a number when the window is shown; without its glossary
+    // the program would print its message instead and end.
+    const Run run = runUnattended(launcher, home);
+    QVERIFY2(run.finished, qPrintable(run.out));
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(QRegularExpression(QStringLiteral("^\\d+\\n$")).match(run.out).hasMatch(), qPrintable(run.out));
 
     // It took the real executable's folder, not bin/, as its own.
     QSettings settings(home.filePath(QStringLiteral("config/WLK-Velde.conf")), QSettings::IniFormat);
@@ -356,6 +370,23 @@ void TestInstall::startsThroughItsLink()
 
     // And it wrote nothing in its folder.
     QCOMPARE(listing(folder), before);
+}
+
+void TestInstall::missingGlossaryIsReported()
+{
+    // The same check on an install whose glossary is gone: the program ends
+    // at its message and never shows its window.
+    const std::unique_ptr<Install> inst = install(QStringLiteral("/usr"));
+    QVERIFY2(inst->ok, qPrintable(inst->output));
+    QVERIFY(QFile::remove(inst->path(programFolder + QStringLiteral("/woordorakelaar.wod"))));
+    QTemporaryDir home;
+    QVERIFY(home.isValid());
+    const Run run = runUnattended(inst->path(QStringLiteral("bin/woordorakelaar")), home);
+    QVERIFY2(run.finished, qPrintable(run.out));
+    QVERIFY2(run.out.startsWith(QStringLiteral("melding: ")), qPrintable(run.out));
+    QVERIFY2(
+        !QRegularExpression(QStringLiteral("^\\d+$"), QRegularExpression::MultilineOption).match(run.out).hasMatch(),
+        qPrintable(run.out));
 }
 
 QTEST_GUILESS_MAIN(TestInstall)
