@@ -1,10 +1,11 @@
 # The two commands a fresh Debian 12 machine needs: `make run` and `make test`.
 BUILD ?= build
 FUZZ_BUILD ?= build-fuzz
+PACKAGE_BUILD ?= build-package
 FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build deps bench fuzz format check-format screenshots clean
+.PHONY: run test build deps package bench fuzz format check-format screenshots clean
 
 run: build
 	$(BUILD)/bin/woordorakelaar
@@ -20,6 +21,17 @@ build: deps
 
 deps:
 	@scripts/install-deps.sh
+
+# The Debian package, built with Debian's hardening flags in a folder of its
+# own: $(PACKAGE_BUILD)/woordorakelaar_<version>_<arch>.deb.
+package: deps
+	export DEB_BUILD_MAINT_OPTIONS=hardening=+all; \
+	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release -DWOORD_WERROR=ON \
+		-DWOORD_TESTS=OFF -DWOORD_BENCH=OFF \
+		-DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
+		-DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)"
+	cmake --build $(PACKAGE_BUILD) -j $(JOBS)
+	cd $(PACKAGE_BUILD) && cpack -G DEB
 
 bench: build
 	$(BUILD)/bench/bench_load --benchmark_repetitions=10 --benchmark_report_aggregates_only=true
@@ -49,4 +61,4 @@ check-format:
 	clang-format --dry-run --Werror $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(FUZZ_BUILD) $(PACKAGE_BUILD)

@@ -42,6 +42,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QString::fromUtf8(Woord::Version::companyName));
+    QGuiApplication::setDesktopFileName(QString::fromUtf8(Woord::Version::desktopFileName));
     Woord::DesignFonts::install();
 
     const bool unattended = qEnvironmentVariableIsSet("WOORDORAKELAAR_BENCH_QUIT_WHEN_SHOWN");

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build, the tests (one of them runs the
-# program on an X server of its own under a window manager), the benchmarks and
-# the fuzzer need, and only those that are missing, so a second run costs nothing.
+# program on an X server of its own under a window manager), the benchmarks, the
+# fuzzer and the Debian package (validators, CPack's dpkg-shlibdeps and file,
+# lintian) need, and only those that are missing, so a second run costs nothing.
 set -euo pipefail
 
 packages=(
@@ -11,6 +12,8 @@ packages=(
     clang libclang-rt-14-dev
     fonts-liberation2 fonts-wine
     qt6-qpa-plugins xvfb openbox xdotool x11-utils
+    desktop-file-utils appstream
+    dpkg-dev file lintian
 )
 
 missing=()
