@@ -92,12 +92,24 @@ void installOnce()
     Q_UNUSED(installed);
 }
 
+// While a screen reader runs, setting a widget up (giving a label its text,
+// say) already makes the toolkit's interface for it. That one is dropped, so
+// the next question about the widget finds the interface it is marked for.
+template<typename Interface>
+void replaceEarlierInterface(QWidget *widget)
+{
+    QAccessibleInterface *existing = QAccessible::queryAccessibleInterface(widget);
+    if (existing && !dynamic_cast<Interface *>(existing))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(existing));
+}
+
 } // namespace
 
 void markDecoration(QWidget *widget)
 {
     installOnce();
     widget->setProperty(decorationProperty, true);
+    replaceEarlierInterface<DecorationInterface>(widget);
 }
 
 bool isDecoration(const QObject *object)
@@ -109,6 +121,7 @@ void leaveOutDecorations(QWidget *container)
 {
     installOnce();
     container->setProperty(containerProperty, true);
+    replaceEarlierInterface<ContainerInterface>(container);
 }
 
 } // namespace Woord::Accessibility
