@@ -11,13 +11,13 @@ class QWidget;
 // screen reader neither lists nor announces them.
 namespace Woord::Accessibility {
 
-// Marks a widget as decoration. Call it right after creating the widget,
-// before anything asks for its accessible interface.
+// Marks a widget as decoration (best right after creating it; an accessible
+// interface the toolkit made for it before is replaced).
 void markDecoration(QWidget *widget);
 bool isDecoration(const QObject *object);
 
-// Makes a widget leave its decorations out of its accessible children. Call
-// it right after creating the widget (or first thing in its constructor).
+// Makes a widget leave its decorations out of its accessible children, now
+// and when decorations are marked later.
 void leaveOutDecorations(QWidget *container);
 
 } // namespace Woord::Accessibility
