@@ -10,7 +10,7 @@ Exits 0 only if every check holds; the last line reads 'N passed, N failed'.
     /usr/bin/python3 tests/e2e/screenreader_check.py [--program build/bin/woordorakelaar] [-v]
 
 Needs xvfb, at-spi2-core, gir1.2-atspi-2.0, python3-gi, xdotool, openbox,
-x11-utils and x11-xserver-utils (Debian 12).
+x11-utils and x11-xserver-utils (Debian 12): scripts/install-e2e-deps.sh.
 """
 
 import argparse
