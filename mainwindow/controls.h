@@ -9,12 +9,13 @@ class QPushButton;
 // Small helpers the windows share to lay out their controls.
 namespace Woord::Controls {
 
-// Gives a control its design name (for tests and screen readers) and place.
+// Gives a control its design name and place. The design name is for the
+// program and its tests only: what a screen reader says is the control's
+// shown text or the accessible name its window gives it.
 template<typename T>
 T *named(T *control, const QString &name, const QRect &place)
 {
     control->setObjectName(name);
-    control->setAccessibleName(name);
     control->setGeometry(place);
     return control;
 }

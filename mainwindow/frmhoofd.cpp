@@ -3,8 +3,10 @@
 
 #include "mainwindow/frmhoofd.h"
 
+#include "mainwindow/accessibility.h"
 #include "mainwindow/controls.h"
 #include "mainwindow/designfonts.h"
+#include "mainwindow/statushelp.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -52,10 +54,20 @@ void setOpaque(QWidget *widget, const QColor &background)
 QWidget *makeFill(QWidget *parent, const QString &name, const QRect &place, const QColor &colour)
 {
     auto *fill = new QWidget(parent);
+    Accessibility::markDecoration(fill);
     fill->setObjectName(name);
     fill->setGeometry(place);
     setOpaque(fill, colour);
     return fill;
+}
+
+// What a screen reader says for a control: a short name where the control
+// shows no text of its own, and its status line text as description.
+void describe(QWidget *control, const QString &accessibleName = {})
+{
+    if (!accessibleName.isEmpty())
+        control->setAccessibleName(accessibleName);
+    control->setAccessibleDescription(StatusHelp::textFor(control->objectName()));
 }
 
 QPushButton *makeButton(QWidget *parent, const QString &name, const QString &text, const QRect &place)
@@ -100,6 +112,7 @@ FrmHoofd::FrmHoofd(Platform &platform, AppState &state, QWidget *parent)
 void FrmHoofd::createControls()
 {
     auto *surface = m_surface = new QWidget(this);
+    Accessibility::leaveOutDecorations(surface);
     surface->setObjectName(u"FrmHoofd_Oppervlak"_s);
     surface->setFixedSize(twips(0, 0, 9720, 7980).size());
     setCentralWidget(surface);
@@ -113,6 +126,7 @@ void FrmHoofd::createControls()
 
     auto *background
         = makeLabel(surface, u"Lbl_Beschrijving_Achtergrond"_s, QString(), twips(3945, 750, 5670, 5790), font());
+    Accessibility::markDecoration(background);
     background->setFrameStyle(QFrame::Box | QFrame::Plain);
     background->setLineWidth(1);
     setOpaque(background, palette().color(QPalette::Base));
@@ -120,6 +134,7 @@ void FrmHoofd::createControls()
     Lbl_CurrRecord = makeLabel(surface, u"Lbl_CurrRecord"_s, u"Geen begrippenlijst geladen"_s,
                                twips(120, 6555, 9435, 255), tahoma(9.75));
     Lbl_CurrRecord->setToolTip(u" Huidig begrip in uw database "_s);
+    describe(Lbl_CurrRecord);
     setColour(Lbl_CurrRecord, QPalette::WindowText, Qt::black);
 
     Lbl_StatusHelp = makeLabel(surface, u"Lbl_StatusHelp"_s, u"Help"_s, twips(90, 7515, 9555, 240), tahoma(9));
@@ -131,14 +146,20 @@ void FrmHoofd::createControls()
 
     Lbl_Begrip = makeLabel(surface, u"Lbl_Begrip"_s, u"*****"_s, twips(195, 60, 9330, 480), tahoma(20.25, true));
     setOpaque(Lbl_Begrip, lightGrey);
+    // The term's shadow and highlight repeat its text: a screen reader
+    // hears the term once.
     Label2 = makeLabel(surface, u"Label2"_s, u"Label2"_s, twips(150, 0, 1395, 495), tahoma(20.25, true));
+    Accessibility::markDecoration(Label2);
     setOpaque(Label2, lightGrey);
     Label2->hide();
     Label3 = makeLabel(surface, u"Label3"_s, u"Label3"_s, twips(8235, 60, 1320, 495), tahoma(20.25, true));
+    Accessibility::markDecoration(Label3);
     setOpaque(Label3, lightGrey);
     Label3->hide();
 
+    // The picture beside the tip says nothing the tip's text does not say.
     auto *tipImage = new QLabel(surface);
+    Accessibility::markDecoration(tipImage);
     tipImage->setObjectName(u"Img_Tip"_s);
     tipImage->setGeometry(twips(8580, 6735, 285, 270));
     // The picture of 19 x 18 pixels, from its larger version on a high-DPI screen.
@@ -151,12 +172,14 @@ void FrmHoofd::createControls()
     tip->setProperty("index", 0);
     tip->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setColour(tip, QPalette::WindowText, grey);
+    describe(tip);
 
     List_Grid = Controls::named(new TermListView(surface), u"List_Grid"_s, twips(100, 750, 3765, 5790));
     List_Grid->setFont(tahoma(9.75));
     setColour(List_Grid, QPalette::Base, Qt::white);
     setColour(List_Grid, QPalette::Text, Qt::black);
     List_Grid->setModel(&m_model);
+    describe(List_Grid, u"Begrippen"_s);
     connect(List_Grid->selectionModel(), &QItemSelectionModel::currentChanged, this, &FrmHoofd::List_Grid_Click);
 
     auto *frame = new QGroupBox(surface);
@@ -170,7 +193,10 @@ void FrmHoofd::createControls()
     HScroll_Record->setFocusPolicy(Qt::StrongFocus);
     // The display follows the thumb only when it is released.
     HScroll_Record->setTracking(false);
+    HScroll_Record->setAccessibleName(u"Positie in de begrippenlijst"_s);
     Knp_LaatsteRecord = makeButton(frame, u"Knp_LaatsteRecord"_s, u">"_s, twips(5220, 165, 345, 315));
+    describe(Knp_EersteRecord, u"Eerste begrip"_s);
+    describe(Knp_LaatsteRecord, u"Laatste begrip"_s);
 
     connect(HScroll_Record, &QScrollBar::valueChanged, this, &FrmHoofd::HScroll_Record_Change);
     connect(Knp_EersteRecord, &QPushButton::clicked, this, &FrmHoofd::FirstRecord);

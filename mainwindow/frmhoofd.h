@@ -87,6 +87,7 @@ private:
     void List_Grid_Click();
     void Form_Unload();
     void selectListRow(int row);
+    void describeRecordLabels(const QString &term);
 
     Platform &m_platform;
     AppState &m_state;

@@ -7,6 +7,7 @@
 #include "mainwindow/frmhoofd.h"
 
 #include "mainwindow/display.h"
+#include "mainwindow/statushelp.h"
 #include "mainwindow/text3d.h"
 
 #include <QLabel>
@@ -23,6 +24,7 @@ void FrmHoofd::ShowRecord()
         EnableRecordLabels(false);
         Lbl_Begrip->setText(QString());
         Lbl_Beschrijving->setText(QString());
+        describeRecordLabels(QString());
         Lbl_CurrRecord->setText(QString::fromUtf16(Display::emptyGlossaryText));
         HScroll_Record->setValue(1);
         return;
@@ -33,9 +35,19 @@ void FrmHoofd::ShowRecord()
     Lbl_Begrip->setText(record.Begrip);
     Text3D::Apply3DEffect(Lbl_Begrip, Label3, Label2, Lbl_Begrip->text(), Text3D::Raised, Qt::black, 1);
     Lbl_Beschrijving->setText(record.Beschrijving);
+    describeRecordLabels(record.Begrip);
     Lbl_CurrRecord->setText(Display::counterText(m_state.CurrRecord, glossary.AantalBegrippen));
     HScroll_Record->setMaximum(glossary.AantalBegrippen);
     HScroll_Record->setValue(m_state.CurrRecord);
+}
+
+void FrmHoofd::describeRecordLabels(const QString &term)
+{
+    // A screen reader hears the status line texts of the term and the
+    // description with the term on display; with no term there is nothing
+    // to describe.
+    for (QLabel *label : {Lbl_Begrip, Lbl_Beschrijving})
+        label->setAccessibleDescription(term.isEmpty() ? QString() : StatusHelp::textFor(label->objectName(), term));
 }
 
 void FrmHoofd::EnableRecordLabels(bool enabled)

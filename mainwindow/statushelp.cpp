@@ -21,4 +21,9 @@ QString textFor(const QString &controlName)
     return texts.value(controlName);
 }
 
+QString textFor(const QString &controlName, const QString &term)
+{
+    return textFor(controlName).replace(u"<Begrip>"_s, term);
+}
+
 } // namespace Woord::StatusHelp

@@ -8,4 +8,8 @@ namespace Woord::StatusHelp {
 // empty text for a control that leaves the status line as it is.
 QString textFor(const QString &controlName);
 
+// The same text with the given term in place of "<Begrip>", as it reads for
+// the term on display.
+QString textFor(const QString &controlName, const QString &term);
+
 } // namespace Woord::StatusHelp

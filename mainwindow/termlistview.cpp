@@ -1,31 +1,16 @@
 #include "mainwindow/termlistview.h"
 
-#include <QEvent>
-#include <QHeaderView>
-
 namespace Woord {
 
 TermListView::TermListView(QWidget *parent)
-    : QTableView(parent)
+    : QListView(parent)
 {
-    horizontalHeader()->hide();
-    horizontalHeader()->setStretchLastSection(true);
-    verticalHeader()->hide();
-    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    setShowGrid(false);
+    setUniformItemSizes(true);
     setWordWrap(false);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setTabKeyNavigation(false);
-    fitRowHeight();
-}
-
-void TermListView::setModel(QAbstractItemModel *model)
-{
-    QTableView::setModel(model);
-    fitRowHeight();
 }
 
 QModelIndex TermListView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)
@@ -42,22 +27,8 @@ QModelIndex TermListView::moveCursor(CursorAction cursorAction, Qt::KeyboardModi
     case MovePrevious:
         return currentIndex();
     default:
-        return QTableView::moveCursor(cursorAction, modifiers);
+        return QListView::moveCursor(cursorAction, modifiers);
     }
-}
-
-void TermListView::changeEvent(QEvent *event)
-{
-    QTableView::changeEvent(event);
-    if (event->type() == QEvent::FontChange)
-        fitRowHeight();
-}
-
-void TermListView::fitRowHeight()
-{
-    const int height = fontMetrics().height();
-    verticalHeader()->setMinimumSectionSize(height);
-    verticalHeader()->setDefaultSectionSize(height);
 }
 
 } // namespace Woord

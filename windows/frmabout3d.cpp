@@ -1,6 +1,7 @@
 #include "windows/frmabout3d.h"
 
 #include "links/links.h"
+#include "mainwindow/accessibility.h"
 #include "mainwindow/centerform.h"
 #include "mainwindow/controls.h"
 #include "mainwindow/designfonts.h"
@@ -84,6 +85,7 @@ FrmAbout3D::FrmAbout3D(Platform &platform, const AppState &state, std::function<
         m_picture.load(u":/about.bmp"_s);
     }
     using DesignFonts::twips;
+    Accessibility::leaveOutDecorations(this);
     setObjectName(u"FrmAbout3D"_s);
     setFont(DesignFonts::tahoma(8.25));
     setFixedSize(twips(0, 0, 8100, 5370).size());

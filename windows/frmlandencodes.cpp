@@ -25,6 +25,7 @@ FrmLandenCodes::FrmLandenCodes(QWidget *parent)
     Lst_LandenCodes = Controls::named(new QListWidget(frame), u"Lst_LandenCodes"_s, twips(120, 210, 6180, 6000));
     Lst_LandenCodes->setFont(DesignFonts::font(u"Courier New"_s, 12, true));
     Lst_LandenCodes->setUniformItemSizes(true);
+    Lst_LandenCodes->setAccessibleName(u"Landencodes"_s);
 
     QPushButton *close = Controls::button(this, u"Knp_Sluiten"_s, u"&Sluiten"_s, twips(2655, 6480, 1215, 375));
     close->setDefault(true);

@@ -1,5 +1,7 @@
 #include "windows/outlineshape.h"
 
+#include "mainwindow/accessibility.h"
+
 #include <QPainter>
 
 namespace Woord {
@@ -9,6 +11,7 @@ OutlineShape::OutlineShape(const QColor &colour, QWidget *parent)
     , m_colour(colour)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    Accessibility::markDecoration(this);
 }
 
 void OutlineShape::paintEvent(QPaintEvent *)

@@ -5,7 +5,7 @@
 namespace Woord {
 
 // A rectangle outline, one pixel wide and not filled. It takes no mouse
-// input: the window's surface lies under it.
+// input: the window's surface lies under it. Screen readers are not told of it.
 class OutlineShape final : public QWidget
 {
     Q_OBJECT
