@@ -17,20 +17,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     if (result.endOffset < 0 || result.endOffset > bytes.size())
         std::abort();
-    if (glossary.DatabaseDatum.size() > 10)
+    if (glossary.DatabaseDatum().size() > 10)
         std::abort();
     if (result.status == Woord::LoadStatus::Loaded) {
-        if (glossary.AantalBegrippen < 0 || glossary.AantalBegrippen > Woord::maxAantalBegrippen)
+        if (glossary.AantalBegrippen() < 0 || glossary.AantalBegrippen() > Woord::maxAantalBegrippen)
             std::abort();
-        if (glossary.entryCount() != glossary.AantalBegrippen || !glossary.Begrip(0).isEmpty())
+        if (glossary.AantalBegrippen() != glossary.AantalBegrippen() || !glossary.Begrip(0).isEmpty())
             std::abort();
-        for (qint32 i = 1; i <= glossary.AantalBegrippen; ++i) {
+        for (qint32 i = 1; i <= glossary.AantalBegrippen(); ++i) {
             const Woord::BegripRecord record = glossary.Begrippen(i);
             if (record.Begrip.size() > Woord::Encrypt::maxTextLength
                 || record.Beschrijving.size() > Woord::Encrypt::maxTextLength)
                 std::abort();
         }
-    } else if (glossary.entryCount() != 0) {
+    } else if (glossary.AantalBegrippen() != 0) {
         // A failed load never hands out a partly filled table.
         std::abort();
     }

@@ -35,6 +35,12 @@ void Glossary::adoptBytes(QByteArray bytes)
     m_entries.clear();
 }
 
+void Glossary::setHeader(const QString &date, qint32 startIndex)
+{
+    m_date = date;
+    m_startIndex = startIndex;
+}
+
 void Glossary::dropBytesAfter(qsizetype end)
 {
     if (end >= m_bytes.size())

@@ -31,9 +31,12 @@ class Glossary
 public:
     Glossary() = default;
 
-    qint32 AantalBegrippen = 0;
-    qint32 startIndex = 0; // as stored in the file; start-up never uses it
-    QString DatabaseDatum;
+    // The number of entries: records 1..AantalBegrippen() hold them.
+    qint32 AantalBegrippen() const { return static_cast<qint32>(m_entries.size()); }
+    // The glossary's date, at most 10 characters (dd/mm/yyyy).
+    const QString &DatabaseDatum() const { return m_date; }
+    // The start index as stored in the file; start-up never uses it.
+    qint32 startIndex() const { return m_startIndex; }
 
     // Record i (0..AantalBegrippen); any other index gives an empty record.
     BegripRecord Begrippen(qint32 i) const;
@@ -46,8 +49,10 @@ public:
     QByteArrayView descriptionBytes(qint32 i) const;
     QByteArrayView storedBytes() const { return m_bytes; }
 
-    // Used by the loader: takes the bytes, then one span per text.
+    // Used by the loader: takes the bytes and the header's fields, then one
+    // span per text.
     void adoptBytes(QByteArray bytes);
+    void setHeader(const QString &date, qint32 startIndex);
     // Lets go of what follows the last entry, which nothing reads.
     void dropBytesAfter(qsizetype end);
     void reserve(qint32 entries);
@@ -55,7 +60,6 @@ public:
                      qsizetype descriptionLength);
     // Drops every entry (a failed load never hands out part of a table).
     void clearEntries();
-    qint32 entryCount() const { return static_cast<qint32>(m_entries.size()); }
 
 private:
     struct Span {
@@ -71,6 +75,8 @@ private:
     bool holds(qint32 i) const { return i >= 1 && i <= m_entries.size(); }
 
     QByteArray m_bytes;
+    QString m_date;
+    qint32 m_startIndex = 0;
     QList<Entry> m_entries; // entry i is m_entries[i - 1]
 };
 

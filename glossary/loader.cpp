@@ -100,31 +100,34 @@ LoadResult LoadDatabase(QByteArray data)
     FieldReader reader(bytes);
     QByteArrayView field;
 
+    qint32 &count = result.declaredCount;
+    qint32 startIndex = 0;
     ErrorKind error = reader.readText(field);
     if (error == ErrorKind::None)
-        error = reader.readNumber(glossary.AantalBegrippen);
+        error = reader.readNumber(count);
     if (error == ErrorKind::None)
-        error = reader.readNumber(glossary.startIndex);
+        error = reader.readNumber(startIndex);
     if (error == ErrorKind::None)
         error = reader.readText(field);
     if (error != ErrorKind::None)
         return failed(std::move(result), error, 0, reader.position());
 
     // The date is plain text; its bytes are ASCII in any file that passes.
-    glossary.DatabaseDatum = QString::fromLatin1(field.first(std::min<qsizetype>(field.size(), 10)));
-    if (glossary.DatabaseDatum.size() < 3 || glossary.DatabaseDatum.at(2) != u'/') {
+    glossary.setHeader(QString::fromLatin1(field.first(std::min<qsizetype>(field.size(), 10))), startIndex);
+    const QString &date = glossary.DatabaseDatum();
+    if (date.size() < 3 || date.at(2) != u'/') {
         result.status = LoadStatus::OldFormat;
         result.endOffset = reader.position();
         return result;
     }
-    if (glossary.AantalBegrippen < 0 || glossary.AantalBegrippen > maxAantalBegrippen) {
+    if (count < 0 || count > maxAantalBegrippen) {
         result.status = LoadStatus::WrongCount;
         result.endOffset = reader.position();
         return result;
     }
 
-    glossary.reserve(glossary.AantalBegrippen);
-    for (qint32 i = 1; i <= glossary.AantalBegrippen; ++i) {
+    glossary.reserve(count);
+    for (qint32 i = 1; i <= count; ++i) {
         qsizetype start[2] = {};
         qsizetype length[2] = {};
         for (int text = 0; text < 2; ++text) {

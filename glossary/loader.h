@@ -37,6 +37,7 @@ struct LoadResult {
     ErrorKind error = ErrorKind::None;
     qint32 failedEntry = 0; // the entry being read when the load failed, 0 for the header fields
     qsizetype endOffset = 0; // where reading stopped; data after it is ignored
+    qint32 declaredCount = 0; // the entry count the file gives, whether or not it holds as many
     Glossary glossary;
 };
 

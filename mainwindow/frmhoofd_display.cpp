@@ -20,7 +20,7 @@ namespace Woord {
 void FrmHoofd::ShowRecord()
 {
     const Glossary &glossary = m_state.glossary;
-    if (glossary.AantalBegrippen <= 0) {
+    if (glossary.AantalBegrippen() <= 0) {
         EnableRecordLabels(false);
         Lbl_Begrip->setText(QString());
         Lbl_Beschrijving->setText(QString());
@@ -36,8 +36,8 @@ void FrmHoofd::ShowRecord()
     Text3D::Apply3DEffect(Lbl_Begrip, Label3, Label2, Lbl_Begrip->text(), Text3D::Raised, Qt::black, 1);
     Lbl_Beschrijving->setText(record.Beschrijving);
     describeRecordLabels(record.Begrip);
-    Lbl_CurrRecord->setText(Display::counterText(m_state.CurrRecord, glossary.AantalBegrippen));
-    HScroll_Record->setMaximum(glossary.AantalBegrippen);
+    Lbl_CurrRecord->setText(Display::counterText(m_state.CurrRecord, glossary.AantalBegrippen()));
+    HScroll_Record->setMaximum(glossary.AantalBegrippen());
     HScroll_Record->setValue(m_state.CurrRecord);
 }
 
@@ -74,7 +74,7 @@ void FrmHoofd::selectListRow(int row)
 void FrmHoofd::PreviousRecord()
 {
     // An empty glossary has nowhere to go: every step beeps.
-    if (m_state.glossary.AantalBegrippen <= 0 || m_state.CurrRecord <= 1) {
+    if (m_state.glossary.AantalBegrippen() <= 0 || m_state.CurrRecord <= 1) {
         m_platform.beep();
         return;
     }
@@ -85,7 +85,7 @@ void FrmHoofd::PreviousRecord()
 
 void FrmHoofd::NextRecord()
 {
-    if (m_state.glossary.AantalBegrippen <= 0 || m_state.CurrRecord >= m_state.glossary.AantalBegrippen) {
+    if (m_state.glossary.AantalBegrippen() <= 0 || m_state.CurrRecord >= m_state.glossary.AantalBegrippen()) {
         m_platform.beep();
         return;
     }
@@ -96,7 +96,7 @@ void FrmHoofd::NextRecord()
 
 void FrmHoofd::FirstRecord()
 {
-    if (m_state.glossary.AantalBegrippen <= 0 || m_state.CurrRecord == 1) {
+    if (m_state.glossary.AantalBegrippen() <= 0 || m_state.CurrRecord == 1) {
         m_platform.beep();
         return;
     }
@@ -107,18 +107,18 @@ void FrmHoofd::FirstRecord()
 
 void FrmHoofd::LastRecord()
 {
-    if (m_state.glossary.AantalBegrippen <= 0 || m_state.CurrRecord == m_state.glossary.AantalBegrippen) {
+    if (m_state.glossary.AantalBegrippen() <= 0 || m_state.CurrRecord == m_state.glossary.AantalBegrippen()) {
         m_platform.beep();
         return;
     }
-    m_state.CurrRecord = m_state.glossary.AantalBegrippen;
+    m_state.CurrRecord = m_state.glossary.AantalBegrippen();
     ShowRecord();
     SyncListIndex();
 }
 
 void FrmHoofd::HScroll_Record_Change(int value)
 {
-    if (m_state.glossary.AantalBegrippen <= 0)
+    if (m_state.glossary.AantalBegrippen() <= 0)
         return;
     m_state.CurrRecord = value;
     ShowRecord();

@@ -80,7 +80,7 @@ void FrmHoofd::mnu_database_kies_Click(qint16 index)
 {
     if (index == 0)
         m_platform.showMessage(
-            Links::glossaryInformation(m_state.glossary.DatabaseDatum, m_state.glossary.AantalBegrippen));
+            Links::glossaryInformation(m_state.glossary.DatabaseDatum(), m_state.glossary.AantalBegrippen()));
     else if (index == 2)
         m_platform.openWithShell(Links::glossaryPage());
 }

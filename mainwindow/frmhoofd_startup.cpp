@@ -92,7 +92,7 @@ FrmHoofd::LoadOutcome FrmHoofd::Form_Load()
             switch (load.status) {
             case LoadStatus::Loaded:
                 m_state.glossary = std::move(load.glossary);
-                m_state.CurrRecord = m_state.glossary.startIndex;
+                m_state.CurrRecord = m_state.glossary.startIndex();
                 m_model.reload();
                 m_search.emplace(m_state.glossary);
                 break;
@@ -114,7 +114,7 @@ FrmHoofd::LoadOutcome FrmHoofd::Form_Load()
         },
         [&] {
             const int seconds = m_platform.timeOfDay().msecsSinceStartOfDay() / 1000;
-            const int row = Display::firstTermRow(seconds, m_state.glossary.AantalBegrippen);
+            const int row = Display::firstTermRow(seconds, m_state.glossary.AantalBegrippen());
             if (row >= 0)
                 selectListRow(row);
             return ErrorKind::None;
@@ -137,7 +137,7 @@ FrmHoofd::LoadOutcome FrmHoofd::Form_Load()
         },
         [&] {
             // An empty glossary has no entry to put the scroll bar on.
-            if (m_state.glossary.AantalBegrippen > 0)
+            if (m_state.glossary.AantalBegrippen() > 0)
                 HScroll_Record->setValue(m_state.CurrRecord);
             return ErrorKind::None;
         },

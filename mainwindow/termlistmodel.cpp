@@ -12,7 +12,7 @@ int TermListModel::rowCount(const QModelIndex &parent) const
 {
     if (parent.isValid())
         return 0;
-    return m_glossary.entryCount();
+    return m_glossary.AantalBegrippen();
 }
 
 QVariant TermListModel::data(const QModelIndex &index, int role) const

@@ -91,8 +91,8 @@ void TermSearch::fold()
     Encrypt::decodeInto(stored.data(), m_foldedBytes.data(), stored.size());
     foldInPlace(reinterpret_cast<unsigned char *>(m_foldedBytes.data()), m_foldedBytes.size());
     m_entryStarts.clear();
-    m_entryStarts.reserve(m_glossary.AantalBegrippen);
-    for (qint32 i = 1; i <= m_glossary.AantalBegrippen; ++i)
+    m_entryStarts.reserve(m_glossary.AantalBegrippen());
+    for (qint32 i = 1; i <= m_glossary.AantalBegrippen(); ++i)
         m_entryStarts.append(m_glossary.termBytes(i).data() - stored.data());
     m_folded = true;
 }
@@ -112,7 +112,7 @@ qint32 TermSearch::entryAt(qsizetype offset, qsizetype length) const
 qint32 TermSearch::SearchTerms(const QString &searchStr, qint32 startIndex)
 {
     startIndex = std::max(startIndex, 1);
-    if (startIndex > m_glossary.AantalBegrippen)
+    if (startIndex > m_glossary.AantalBegrippen())
         return 0;
     QByteArray pattern;
     if (!foldedPattern(searchStr, pattern))

@@ -508,7 +508,7 @@ void TestAccessibility::messageBoxHasNoDesignNames()
         seen = true;
         box->accept();
     });
-    platform.showMessage(Links::glossaryInformation(f->state.glossary.DatabaseDatum, 30));
+    platform.showMessage(Links::glossaryInformation(f->state.glossary.DatabaseDatum(), 30));
     QVERIFY(seen);
 }
 

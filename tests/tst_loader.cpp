@@ -154,10 +154,10 @@ void TestLoader::outcome()
     QCOMPARE(result.status, status);
     QCOMPARE(result.error, error);
     if (status != LoadStatus::Failed || error != ErrorKind::Overflow)
-        QCOMPARE(result.glossary.AantalBegrippen, count);
-    QCOMPARE(result.glossary.DatabaseDatum, date);
+        QCOMPARE(result.declaredCount, count);
+    QCOMPARE(result.glossary.DatabaseDatum(), date);
     if (status == LoadStatus::Loaded) {
-        QCOMPARE(result.glossary.entryCount(), count);
+        QCOMPARE(result.glossary.AantalBegrippen(), count);
         QCOMPARE(result.glossary.Begrippen(0), BegripRecord{});
     }
 }
@@ -169,8 +169,8 @@ void TestLoader::threeEntries()
         bytes.replace("3,1\r\n", "3," + start + "\r\n");
         const LoadResult result = LoadDatabase(bytes);
         QCOMPARE(result.status, LoadStatus::Loaded);
-        QCOMPARE(result.glossary.startIndex, start.toInt());
-        QCOMPARE(result.glossary.entryCount(), 3);
+        QCOMPARE(result.glossary.startIndex(), start.toInt());
+        QCOMPARE(result.glossary.AantalBegrippen(), 3);
         QCOMPARE(result.glossary.Begrippen(0), BegripRecord{});
         QCOMPARE(result.glossary.Begrippen(4), BegripRecord{});
         for (int i = 1; i <= 3; ++i) {
@@ -192,7 +192,7 @@ void TestLoader::largestCountAndLongestText()
     many.last().description = QString(32767, u'x');
     const LoadResult largest = LoadDatabase(wod(many));
     QCOMPARE(largest.status, LoadStatus::Loaded);
-    QCOMPARE(largest.glossary.AantalBegrippen, 32767);
+    QCOMPARE(largest.glossary.AantalBegrippen(), 32767);
     QCOMPARE(largest.glossary.Beschrijving(32767).size(), 32767);
 
     many.last().description.append(u'x');

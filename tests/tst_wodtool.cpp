@@ -97,7 +97,7 @@ void verifyLossless(const QByteArray &wod)
     QVERIFY2(!checked.problem, checked.problem ? qPrintable(checked.problem->toString()) : "");
     const LoadResult load = LoadDatabase(wod);
     QList<WodPack::SourceEntry> original;
-    for (qint32 i = 1; i <= load.glossary.AantalBegrippen; ++i)
+    for (qint32 i = 1; i <= load.glossary.AantalBegrippen(); ++i)
         original.append({load.glossary.Begrip(i), load.glossary.Beschrijving(i), 0});
 
     const WodPack::UnpackResult unpacked = WodPack::unpack(wod);

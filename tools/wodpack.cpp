@@ -260,8 +260,8 @@ UnpackResult unpack(QByteArrayView wod)
         result.problem = check(wod).problem;
         return result;
     }
-    QString text = dateComment + u' ' + load.glossary.DatabaseDatum + u'\n';
-    for (qint32 i = 1; i <= load.glossary.AantalBegrippen; ++i) {
+    QString text = dateComment + u' ' + load.glossary.DatabaseDatum() + u'\n';
+    for (qint32 i = 1; i <= load.glossary.AantalBegrippen(); ++i) {
         const BegripRecord record = load.glossary.Begrippen(i);
         for (const QString *field : {&record.Begrip, &record.Beschrijving}) {
             if (const auto refused = firstRefused(*field)) {
@@ -286,8 +286,8 @@ CheckResult check(QByteArrayView wod)
         return result;
     }
     const LoadResult load = LoadDatabase(wod);
-    result.date = load.glossary.DatabaseDatum;
-    result.count = load.glossary.AantalBegrippen;
+    result.date = load.glossary.DatabaseDatum();
+    result.count = load.declaredCount;
     switch (load.status) {
     case LoadStatus::Loaded:
         break;
@@ -319,7 +319,7 @@ CheckResult check(QByteArrayView wod)
 
     const Glossary &glossary = load.glossary;
     QString previous;
-    for (qint32 i = 1; i <= glossary.AantalBegrippen; ++i) {
+    for (qint32 i = 1; i <= glossary.AantalBegrippen(); ++i) {
         const BegripRecord record = glossary.Begrippen(i);
         const QString &term = record.Begrip;
         if (term.isEmpty()) {
@@ -344,7 +344,7 @@ CheckResult check(QByteArrayView wod)
     }
     const QByteArrayView rest = wod.sliced(load.endOffset);
     if (!rest.trimmed().isEmpty())
-        result.problem = Problem{load.glossary.AantalBegrippen, 0,
+        result.problem = Problem{load.glossary.AantalBegrippen(), 0,
                                  u"na het laatste begrip staat nog tekst; het programma negeert die"_s};
     return result;
 }

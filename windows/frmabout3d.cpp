@@ -139,8 +139,8 @@ void FrmAbout3D::Form_Load()
     setWindowTitle(m_state.ProgrammaTitel);
     const ProcessFacts facts = m_platform.processFacts();
     Lbl_AboutKop->setText(AboutTexts::heading(m_state.ProgrammaTitel, facts.revision));
-    Lbl_DatabaseDatum->setText(AboutTexts::dateLine(m_state.glossary.DatabaseDatum));
-    Lbl_AantalBegrippenInDatabase->setText(AboutTexts::countLine(m_state.glossary.AantalBegrippen));
+    Lbl_DatabaseDatum->setText(AboutTexts::dateLine(m_state.glossary.DatabaseDatum()));
+    Lbl_AantalBegrippenInDatabase->setText(AboutTexts::countLine(m_state.glossary.AantalBegrippen()));
     for (QLabel *line : {Lbl_AboutKop, Lbl_DatabaseDatum, Lbl_AantalBegrippenInDatabase})
         fitOneLine(line);
     CenterForm(this);

@@ -92,7 +92,7 @@ int main(int argc, char *argv[])
         return 1;
     }
     // A fixed term, so the picture is the same on every run.
-    for (qint32 i = 1; i <= state.glossary.AantalBegrippen; ++i) {
+    for (qint32 i = 1; i <= state.glossary.AantalBegrippen(); ++i) {
         if (state.glossary.Begrip(i) == QStringLiteral("Internet")) {
             state.CurrRecord = i;
             hoofd.ShowRecord();
