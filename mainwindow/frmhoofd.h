@@ -91,6 +91,7 @@ private:
 
     Platform &m_platform;
     AppState &m_state;
+    ProcessFacts m_facts; // read once, at start-up
     TermListModel m_model;
     bool m_unloaded = false;
     QString SearchStr;

@@ -119,7 +119,7 @@ void FrmHoofd::mouseMovedOver(QWidget *control)
 void FrmHoofd::ShowGreeting()
 {
     const int hour = m_platform.timeOfDay().hour();
-    if (const std::optional<QString> text = Greeting::ShowGreetingText(m_platform.processFacts().companyName, hour))
+    if (const std::optional<QString> text = Greeting::ShowGreetingText(m_facts.companyName, hour))
         Lbl_StatusHelp->setText(*text);
 }
 

@@ -28,7 +28,8 @@ FrmHoofd::LoadOutcome FrmHoofd::Form_Load()
     if (!m_platform.claimSingleInstance())
         return LoadOutcome::EndAtOnce;
 
-    const ProcessFacts facts = m_platform.processFacts();
+    m_facts = m_platform.processFacts();
+    const ProcessFacts &facts = m_facts;
     const QString &title = m_state.ProgrammaTitel;
     bool glossaryOpened = false;
     std::optional<LoadOutcome> ended;
@@ -178,7 +179,7 @@ void FrmHoofd::Form_Unload()
         return;
     m_unloaded = true;
 
-    const ProcessFacts facts = m_platform.processFacts();
+    const ProcessFacts &facts = m_facts;
     ConfigSave save;
     save.programFolder = facts.folder;
     save.DataMap = m_state.DataMap;

@@ -311,6 +311,9 @@ void TestKeys::greetingBoundaries()
     f->platform.time = time;
     f->window->ShowGreeting();
     QCOMPARE(status(), QStringLiteral("WLK-Velde") + wish);
+    // The maker's name is read with the other facts, once, at start-up.
+    f->window->ShowGreeting();
+    QCOMPARE(f->platform.factsReads, 1);
 }
 
 void TestKeys::greetingWithoutCompanyName()

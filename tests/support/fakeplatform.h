@@ -29,7 +29,11 @@ class FakePlatform final : public Platform
 {
 public:
     SettingsStore &settings() override { return store; }
-    ProcessFacts processFacts() override { return facts; }
+    ProcessFacts processFacts() override
+    {
+        ++factsReads;
+        return facts;
+    }
     void showMessage(const Message &message) override { messages.append(message); }
     bool openWithShell(const QString &target) override;
     void beep() override { ++beeps; }
@@ -47,6 +51,7 @@ public:
     QStringList opened;
     QList<bool> waitCursorChanges;
     int beeps = 0;
+    int factsReads = 0;
 };
 
 } // namespace Woord::Test
