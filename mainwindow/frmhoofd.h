@@ -86,6 +86,9 @@ private:
     void HScroll_Record_Change(int value);
     void List_Grid_Click();
     void Form_Unload();
+    // Reacts to a start-up failure by its kind: nothing when start-up goes
+    // on, else how it ended.
+    std::optional<LoadOutcome> trap(ErrorKind error);
     void selectListRow(int row);
     void describeRecordLabels(const QString &term);
 

@@ -1,7 +1,8 @@
-// Start-up and shut-down of the program. Start-up runs its steps in order
-// under one trap: a step that fails reports the kind of its failure, and the
-// trap reacts by that kind (go on, fall back to the first term, or report and
-// unload). Unloading the main window always stores the settings.
+// Start-up and shut-down of the program. Start-up runs its steps in order;
+// the glossary's own rejections end it with their messages, and a failure to
+// open or read the glossary goes to the trap, which reacts by its kind (go
+// on, or report and unload). Unloading the main window always stores the
+// settings.
 
 #include "mainwindow/frmhoofd.h"
 
@@ -15,7 +16,7 @@
 #include <QLabel>
 #include <QScrollBar>
 
-#include <functional>
+#include <optional>
 
 namespace Woord {
 
@@ -29,147 +30,105 @@ FrmHoofd::LoadOutcome FrmHoofd::Form_Load()
         return LoadOutcome::EndAtOnce;
 
     m_facts = m_platform.processFacts();
-    const ProcessFacts &facts = m_facts;
+    m_state.ProgrammaTitel = ProgramInfo::programmaTitel(m_facts);
+    m_state.DataMap = ProgramInfo::dataMap(m_facts);
     const QString &title = m_state.ProgrammaTitel;
-    bool glossaryOpened = false;
-    std::optional<LoadOutcome> ended;
+    for (const ConfigProblem &problem : Loadconfig(m_platform.settings(), m_facts.folder, m_state.config))
+        m_platform.showMessage(loadconfigMessage(title, problem.error));
+    Lbl_StatusHelp->setText(title);
+    // The outer frame's corner, as shut-down stores it; the window is not made
+    // yet, so the window manager puts the frame there. No bounds: a stored
+    // place off the screen is used as it is.
+    move(DesignFonts::twipsToPixels(m_state.config.Links), DesignFonts::twipsToPixels(m_state.config.Boven));
+    m_state.DatabasePad = m_state.DataMap + m_state.config.BijStart;
 
-    // Each step returns the kind of its failure, ErrorKind::None when it went
-    // well; a step that ends the program itself sets `ended`.
-    const std::function<ErrorKind()> steps[] = {
-        [&] {
-            m_state.ProgrammaTitel = ProgramInfo::programmaTitel(facts);
-            return ErrorKind::None;
-        },
-        [&] {
-            m_state.DataMap = ProgramInfo::dataMap(facts);
-            return ErrorKind::None;
-        },
-        [&] {
-            for (const ConfigProblem &problem : Loadconfig(m_platform.settings(), facts.folder, m_state.config))
-                m_platform.showMessage(loadconfigMessage(title, problem.error));
-            return ErrorKind::None;
-        },
-        [&] {
-            Lbl_StatusHelp->setText(title);
-            return ErrorKind::None;
-        },
-        [&] {
-            // The outer frame's corner, as shut-down stores it; the window is
-            // not made yet, so the window manager puts the frame there. No
-            // bounds: a stored place off the screen is used as it is.
-            move(DesignFonts::twipsToPixels(m_state.config.Links), DesignFonts::twipsToPixels(m_state.config.Boven));
-            return ErrorKind::None;
-        },
-        [&] {
-            m_state.DatabasePad = m_state.DataMap + m_state.config.BijStart;
-            return ErrorKind::None;
-        },
-        [&] {
-            const ErrorKind error = openFailure(m_state.DatabasePad);
-            glossaryOpened = error == ErrorKind::None;
-            return error;
-        },
-        [&] {
-            if (!glossaryOpened)
-                return ErrorKind::BadFileNameOrNumber;
-            const HeaderResult header = testHeaderFile(m_state.DatabasePad);
-            if (header.check == HeaderCheck::WrongLayout) {
-                m_platform.showMessage(GlossaryMessages::wrongLayout(title));
-                ended = LoadOutcome::EndAtOnce;
-            } else if (header.check == HeaderCheck::TooLarge) {
-                // No glossary is this large: it is broken, as one the loader
-                // cannot read, and is not read at all.
-                m_platform.showMessage(GlossaryMessages::loadFailed(title, m_state.DatabasePad));
-                Form_Unload();
-                ended = LoadOutcome::Unloaded;
-            }
-            return header.error;
-        },
-        [&] {
-            m_platform.setWaitCursor(true);
-            LoadResult load = LoadDatabaseFile(m_state.DatabasePad);
-            m_platform.setWaitCursor(false);
-            switch (load.status) {
-            case LoadStatus::Loaded:
-                m_state.glossary = std::move(load.glossary);
-                m_state.CurrRecord = m_state.glossary.startIndex();
-                m_model.reload();
-                m_search.emplace(m_state.glossary);
-                break;
-            case LoadStatus::OldFormat:
-                m_platform.showMessage(GlossaryMessages::oldFormat(title));
-                ended = LoadOutcome::EndAtOnce;
-                break;
-            case LoadStatus::WrongCount:
-                m_platform.showMessage(GlossaryMessages::wrongCount(title));
-                ended = LoadOutcome::EndAtOnce;
-                break;
-            case LoadStatus::Failed:
-                m_platform.showMessage(GlossaryMessages::loadFailed(title, m_state.DatabasePad));
-                Form_Unload();
-                ended = LoadOutcome::Unloaded;
-                break;
-            }
-            return ErrorKind::None;
-        },
-        [&] {
-            const int seconds = m_platform.timeOfDay().msecsSinceStartOfDay() / 1000;
-            const int row = Display::firstTermRow(seconds, m_state.glossary.AantalBegrippen());
-            if (row >= 0)
-                selectListRow(row);
-            return ErrorKind::None;
-        },
-        [&] {
-            ShowRecord();
-            return ErrorKind::None;
-        },
-        [&] {
-            SyncListIndex();
-            return ErrorKind::None;
-        },
-        [&] {
-            setWindowTitle(title);
-            return ErrorKind::None;
-        },
-        [&] {
-            EnableRecordLabels(true);
-            return ErrorKind::None;
-        },
-        [&] {
-            // An empty glossary has no entry to put the scroll bar on.
-            if (m_state.glossary.AantalBegrippen() > 0)
-                HScroll_Record->setValue(m_state.CurrRecord);
-            return ErrorKind::None;
-        },
-    };
-
-    for (const auto &step : steps) {
-        const ErrorKind error = step();
-        if (ended)
+    // The header is read only from a file that opens; when the trap passes
+    // over a failure to open, the read fails as reading an unopened file does.
+    const ErrorKind openError = openFailure(m_state.DatabasePad);
+    if (openError != ErrorKind::None) {
+        if (const std::optional<LoadOutcome> ended = trap(openError))
             return *ended;
-        if (error == ErrorKind::None)
-            continue;
-        switch (StartupTrap::reactionFor(error)) {
-        case StartupTrap::Reaction::NextStep:
-            continue;
-        case StartupTrap::Reaction::FirstTerm:
-            selectListRow(0);
-            return LoadOutcome::Show;
-        case StartupTrap::Reaction::EndSilently:
-            return LoadOutcome::Show;
-        case StartupTrap::Reaction::FileNotFound:
-            m_platform.showMessage(StartupTrap::fileNotFound(title, m_state.DatabasePad));
-            Form_Unload();
-            return LoadOutcome::Unloaded;
-        case StartupTrap::Reaction::ReportAndUnload:
-            m_platform.showMessage(StartupTrap::unforeseenFailure(title, error));
-            m_platform.showMessage(StartupTrap::reportToMaker());
-            Form_Unload();
-            return LoadOutcome::Unloaded;
-        }
     }
+    const HeaderResult header = openError == ErrorKind::None
+        ? testHeaderFile(m_state.DatabasePad)
+        : HeaderResult{HeaderCheck::Failed, ErrorKind::BadFileNameOrNumber};
+    switch (header.check) {
+    case HeaderCheck::Matches:
+        break;
+    case HeaderCheck::WrongLayout:
+        m_platform.showMessage(GlossaryMessages::wrongLayout(title));
+        return LoadOutcome::EndAtOnce;
+    case HeaderCheck::TooLarge:
+        // No glossary is this large: it is broken, as one the loader cannot
+        // read, and is not read at all.
+        m_platform.showMessage(GlossaryMessages::loadFailed(title, m_state.DatabasePad));
+        Form_Unload();
+        return LoadOutcome::Unloaded;
+    case HeaderCheck::Failed:
+        if (const std::optional<LoadOutcome> ended = trap(header.error))
+            return *ended;
+        break;
+    }
+
+    m_platform.setWaitCursor(true);
+    LoadResult load = LoadDatabaseFile(m_state.DatabasePad);
+    m_platform.setWaitCursor(false);
+    switch (load.status) {
+    case LoadStatus::Loaded:
+        break;
+    case LoadStatus::OldFormat:
+        m_platform.showMessage(GlossaryMessages::oldFormat(title));
+        return LoadOutcome::EndAtOnce;
+    case LoadStatus::WrongCount:
+        m_platform.showMessage(GlossaryMessages::wrongCount(title));
+        return LoadOutcome::EndAtOnce;
+    case LoadStatus::Failed:
+        m_platform.showMessage(GlossaryMessages::loadFailed(title, m_state.DatabasePad));
+        Form_Unload();
+        return LoadOutcome::Unloaded;
+    }
+    m_state.glossary = std::move(load.glossary);
+    m_state.CurrRecord = m_state.glossary.startIndex();
+    m_model.reload();
+    m_search.emplace(m_state.glossary);
+
+    // A first term chosen at random, every term with the same chance.
+    const int seconds = m_platform.timeOfDay().msecsSinceStartOfDay() / 1000;
+    const int row = Display::firstTermRow(seconds, m_state.glossary.AantalBegrippen());
+    if (row >= 0)
+        selectListRow(row);
+    ShowRecord();
+    SyncListIndex();
+    setWindowTitle(title);
+    EnableRecordLabels(true);
+    // An empty glossary has no entry to put the scroll bar on.
+    if (m_state.glossary.AantalBegrippen() > 0)
+        HScroll_Record->setValue(m_state.CurrRecord);
     return LoadOutcome::Show;
+}
+
+std::optional<FrmHoofd::LoadOutcome> FrmHoofd::trap(ErrorKind error)
+{
+    const QString &title = m_state.ProgrammaTitel;
+    switch (StartupTrap::reactionFor(error)) {
+    case StartupTrap::Reaction::NextStep:
+        return std::nullopt;
+    case StartupTrap::Reaction::FirstTerm:
+        selectListRow(0);
+        return LoadOutcome::Show;
+    case StartupTrap::Reaction::EndSilently:
+        return LoadOutcome::Show;
+    case StartupTrap::Reaction::FileNotFound:
+        m_platform.showMessage(StartupTrap::fileNotFound(title, m_state.DatabasePad));
+        Form_Unload();
+        return LoadOutcome::Unloaded;
+    case StartupTrap::Reaction::ReportAndUnload:
+        m_platform.showMessage(StartupTrap::unforeseenFailure(title, error));
+        m_platform.showMessage(StartupTrap::reportToMaker());
+        Form_Unload();
+        return LoadOutcome::Unloaded;
+    }
+    return std::nullopt;
 }
 
 void FrmHoofd::Form_Unload()
