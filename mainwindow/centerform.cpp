@@ -2,9 +2,8 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QStyle>
 #include <QWidget>
-
-#include <cmath>
 
 namespace Woord {
 
@@ -13,10 +12,8 @@ void CenterForm(QWidget *form)
     const QScreen *screen = form->screen() ? form->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    const QRect area = screen->geometry();
-    const QSize size = form->frameGeometry().size();
-    form->move(area.x() + static_cast<int>(std::lround((area.width() - size.width()) / 2.0)),
-               area.y() + static_cast<int>(std::lround((area.height() - size.height()) / 2.0)));
+    form->move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, form->frameGeometry().size(), screen->geometry())
+                   .topLeft());
 }
 
 } // namespace Woord

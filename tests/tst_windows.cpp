@@ -1,3 +1,4 @@
+#include "mainwindow/centerform.h"
 #include "support/mainwindowfixture.h"
 #include "support/modal.h"
 #include "windows/countrycodes.h"
@@ -6,6 +7,7 @@
 #include "windows/frmsneltoetsen.h"
 #include "windows/shortcutkeys.h"
 
+#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -23,6 +25,8 @@ class TestWindows : public QObject
 private slots:
     void init();
     void cleanup();
+    void centerForm_data();
+    void centerForm();
 
     void aboutLabels_data();
     void aboutLabels();
@@ -384,6 +388,29 @@ void TestWindows::shortcutWindow()
         QVERIFY(checked);
     }
     QVERIFY(f->platform.messages.isEmpty());
+}
+
+void TestWindows::centerForm_data()
+{
+    QTest::addColumn<int>("widthLess"); // how much narrower than the screen
+    QTest::addColumn<int>("heightLess");
+    QTest::newRow("smaller") << 200 << 100;
+    QTest::newRow("as large as the screen") << 0 << 0;
+    QTest::newRow("wider and taller than the screen") << -300 << -40;
+}
+
+// The frame's middle on the screen's middle; a window larger than the screen
+// gets negative edges.
+void TestWindows::centerForm()
+{
+    QFETCH(int, widthLess);
+    QFETCH(int, heightLess);
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    QWidget form;
+    form.setFixedSize(screen.width() - widthLess, screen.height() - heightLess);
+    CenterForm(&form);
+    QCOMPARE(form.pos(), screen.topLeft() + QPoint(widthLess / 2, heightLess / 2));
+    QCOMPARE(form.size(), QSize(screen.width() - widthLess, screen.height() - heightLess));
 }
 
 QTEST_MAIN(TestWindows)
