@@ -1,5 +1,5 @@
 #include "mainwindow/appstate.h"
-#include "mainwindow/designfonts.h"
+#include "widgets/designfonts.h"
 #include "mainwindow/frmhoofd.h"
 #include "platform/qtplatform.h"
 #include "version.h"

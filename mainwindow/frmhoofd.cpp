@@ -3,10 +3,10 @@
 
 #include "mainwindow/frmhoofd.h"
 
-#include "mainwindow/accessibility.h"
-#include "mainwindow/controls.h"
-#include "mainwindow/designfonts.h"
 #include "mainwindow/statushelp.h"
+#include "widgets/accessibility.h"
+#include "widgets/controls.h"
+#include "widgets/designfonts.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -37,17 +37,10 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, con
     return label;
 }
 
-void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(role, colour);
-    widget->setPalette(palette);
-}
-
 void setOpaque(QWidget *widget, const QColor &background)
 {
     widget->setAutoFillBackground(true);
-    setColour(widget, QPalette::Window, background);
+    Controls::setColour(widget, QPalette::Window, background);
 }
 
 // A filled area with no outline: the tip box, its shadow and the etched lines.
@@ -135,10 +128,10 @@ void FrmHoofd::createControls()
                                twips(120, 6555, 9435, 255), tahoma(9.75));
     Lbl_CurrRecord->setToolTip(u" Huidig begrip in uw database "_s);
     describe(Lbl_CurrRecord);
-    setColour(Lbl_CurrRecord, QPalette::WindowText, Qt::black);
+    Controls::setColour(Lbl_CurrRecord, QPalette::WindowText, Qt::black);
 
     Lbl_StatusHelp = makeLabel(surface, u"Lbl_StatusHelp"_s, u"Help"_s, twips(90, 7515, 9555, 240), tahoma(9));
-    setColour(Lbl_StatusHelp, QPalette::WindowText, Qt::black);
+    Controls::setColour(Lbl_StatusHelp, QPalette::WindowText, Qt::black);
 
     Lbl_Beschrijving
         = makeLabel(surface, u"Lbl_Beschrijving"_s, u"*****"_s, twips(4065, 795, 5445, 5655), tahoma(9.75, true));
@@ -171,13 +164,13 @@ void FrmHoofd::createControls()
     auto *tip = makeLabel(surface, u"Lbl_Tip"_s, u"F3 om te zoeken"_s, twips(8145, 7005, 1185, 195), font());
     tip->setProperty("index", 0);
     tip->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setColour(tip, QPalette::WindowText, grey);
+    Controls::setColour(tip, QPalette::WindowText, grey);
     describe(tip);
 
     List_Grid = Controls::named(new TermListView(surface), u"List_Grid"_s, twips(100, 750, 3765, 5790));
     List_Grid->setFont(tahoma(9.75));
-    setColour(List_Grid, QPalette::Base, Qt::white);
-    setColour(List_Grid, QPalette::Text, Qt::black);
+    Controls::setColour(List_Grid, QPalette::Base, Qt::white);
+    Controls::setColour(List_Grid, QPalette::Text, Qt::black);
     List_Grid->setModel(&m_model);
     describe(List_Grid, u"Begrippen"_s);
     connect(List_Grid->selectionModel(), &QItemSelectionModel::currentChanged, this, &FrmHoofd::List_Grid_Click);

@@ -8,7 +8,7 @@
 
 #include "mainwindow/display.h"
 #include "mainwindow/statushelp.h"
-#include "mainwindow/text3d.h"
+#include "widgets/text3d.h"
 
 #include <QLabel>
 #include <QScrollBar>

@@ -88,8 +88,10 @@ void FrmHoofd::mnu_database_kies_Click(qint16 index)
 void FrmHoofd::mnu_info_kies_Click(qint16 index)
 {
     if (index == 0) {
+        const AboutValues values{m_state.ProgrammaTitel, m_facts.revision, m_state.glossary.DatabaseDatum(),
+                                 m_state.glossary.AantalBegrippen()};
         FrmAbout3D about(
-            m_platform, m_state, [this] { OpenHelpFile(); }, this);
+            m_platform, values, [this] { OpenHelpFile(); }, this);
         about.exec();
     } else if (index == 2)
         m_platform.openWithShell(Links::programPage());

@@ -8,7 +8,7 @@
 
 #include "glossary/glossarymessages.h"
 #include "glossary/loader.h"
-#include "mainwindow/designfonts.h"
+#include "widgets/designfonts.h"
 #include "mainwindow/display.h"
 #include "mainwindow/programinfo.h"
 #include "mainwindow/startuptrap.h"

@@ -1,9 +1,9 @@
 #include "search/frmzoek.h"
 
-#include "mainwindow/centerform.h"
-#include "mainwindow/controls.h"
-#include "mainwindow/designfonts.h"
-#include "mainwindow/helpkey.h"
+#include "widgets/centerform.h"
+#include "widgets/controls.h"
+#include "widgets/designfonts.h"
+#include "widgets/helpkey.h"
 
 #include <QLabel>
 #include <QLineEdit>

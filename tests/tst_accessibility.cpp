@@ -399,7 +399,11 @@ std::unique_ptr<QWidget> TestAccessibility::makeWindow(const QString &name)
     if (name == u"FrmZoek"_s)
         window = std::make_unique<FrmZoek>(std::function<void()>{});
     else if (name == u"FrmAbout3D"_s)
-        window = std::make_unique<FrmAbout3D>(f->platform, f->state, std::function<void()>{});
+        window = std::make_unique<FrmAbout3D>(f->platform,
+                                              AboutValues{f->state.ProgrammaTitel, f->platform.facts.revision,
+                                                          f->state.glossary.DatabaseDatum(),
+                                                          f->state.glossary.AantalBegrippen()},
+                                              std::function<void()>{});
     else if (name == u"FrmLandenCodes"_s)
         window = std::make_unique<FrmLandenCodes>();
     else if (name == u"FrmSneltoetsen"_s)

@@ -1,4 +1,4 @@
-#include "mainwindow/text3d.h"
+#include "widgets/text3d.h"
 
 #include <QLabel>
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "mainwindow/centerform.h"
+#include "widgets/centerform.h"
 #include "support/mainwindowfixture.h"
 #include "support/modal.h"
 #include "windows/countrycodes.h"

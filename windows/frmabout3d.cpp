@@ -1,11 +1,11 @@
 #include "windows/frmabout3d.h"
 
 #include "links/links.h"
-#include "mainwindow/accessibility.h"
-#include "mainwindow/centerform.h"
-#include "mainwindow/controls.h"
-#include "mainwindow/designfonts.h"
-#include "mainwindow/helpkey.h"
+#include "widgets/accessibility.h"
+#include "widgets/centerform.h"
+#include "widgets/controls.h"
+#include "widgets/designfonts.h"
+#include "widgets/helpkey.h"
 #include "windows/abouttexts.h"
 #include "windows/outlineshape.h"
 
@@ -34,9 +34,7 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, con
     label->setToolTip(toolTip);
     label->setMouseTracking(true);
     label->setAttribute(Qt::WA_NoMousePropagation);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, orange);
-    label->setPalette(palette);
+    Controls::setColour(label, QPalette::WindowText, orange);
     return label;
 }
 
@@ -72,10 +70,11 @@ void fitOneLine(QLabel *label)
 
 } // namespace
 
-FrmAbout3D::FrmAbout3D(Platform &platform, const AppState &state, std::function<void()> helpRequested, QWidget *parent)
+FrmAbout3D::FrmAbout3D(Platform &platform, const AboutValues &values, std::function<void()> helpRequested,
+                       QWidget *parent)
     : Controls::DialogWithoutCancel(parent, Qt::Dialog | Qt::FramelessWindowHint)
     , m_platform(platform)
-    , m_state(state)
+    , m_values(values)
 {
     // On a high-DPI screen the picture drawn at twice the size.
     if (devicePixelRatioF() > 1) {
@@ -100,9 +99,7 @@ FrmAbout3D::FrmAbout3D(Platform &platform, const AppState &state, std::function<
     frame->setGeometry(twips(4410, 3840, 3600, 690));
 
     Lbl_AboutKop = makeLabel(this, u"Lbl_AboutKop"_s, u"..."_s, twips(285, 4710, 6075, 270));
-    QPalette grey = Lbl_AboutKop->palette();
-    grey.setColor(QPalette::WindowText, QColor(128, 128, 128));
-    Lbl_AboutKop->setPalette(grey);
+    Controls::setColour(Lbl_AboutKop, QPalette::WindowText, QColor(128, 128, 128));
 
     Lbl_Email = makeLink(this, u"Lbl_Email"_s, u"E-mail"_s, twips(6765, 3525, 750, 195),
                          u" Hebt u een vraag betreffende Woordorakelaar? "_s);
@@ -136,11 +133,10 @@ FrmAbout3D::FrmAbout3D(Platform &platform, const AppState &state, std::function<
 
 void FrmAbout3D::Form_Load()
 {
-    setWindowTitle(m_state.ProgrammaTitel);
-    const ProcessFacts facts = m_platform.processFacts();
-    Lbl_AboutKop->setText(AboutTexts::heading(m_state.ProgrammaTitel, facts.revision));
-    Lbl_DatabaseDatum->setText(AboutTexts::dateLine(m_state.glossary.DatabaseDatum()));
-    Lbl_AantalBegrippenInDatabase->setText(AboutTexts::countLine(m_state.glossary.AantalBegrippen()));
+    setWindowTitle(m_values.ProgrammaTitel);
+    Lbl_AboutKop->setText(AboutTexts::heading(m_values.ProgrammaTitel, m_values.revision));
+    Lbl_DatabaseDatum->setText(AboutTexts::dateLine(m_values.DatabaseDatum));
+    Lbl_AantalBegrippenInDatabase->setText(AboutTexts::countLine(m_values.AantalBegrippen));
     for (QLabel *line : {Lbl_AboutKop, Lbl_DatabaseDatum, Lbl_AantalBegrippenInDatabase})
         fitOneLine(line);
     CenterForm(this);
@@ -175,7 +171,7 @@ bool FrmAbout3D::eventFilter(QObject *watched, QEvent *event)
         if (onIt && pressed == Lbl_URL)
             m_platform.openWithShell(Links::siteHome());
         else if (onIt && pressed == Lbl_Email)
-            m_platform.openWithShell(Links::mailTarget(m_state.ProgrammaTitel, m_platform.processFacts().revision));
+            m_platform.openWithShell(Links::mailTarget(m_values.ProgrammaTitel, m_values.revision));
     }
     return QDialog::eventFilter(watched, event);
 }
@@ -189,9 +185,7 @@ void FrmAbout3D::Form_MouseMove()
 
 void FrmAbout3D::setLinkColour(QLabel *link, const QColor &colour)
 {
-    QPalette palette = link->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    link->setPalette(palette);
+    Controls::setColour(link, QPalette::WindowText, colour);
 }
 
 } // namespace Woord

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "mainwindow/appstate.h"
-#include "mainwindow/controls.h"
 #include "platform/platform.h"
+#include "widgets/controls.h"
 
 #include <QDialog>
 #include <QPixmap>
@@ -18,12 +17,20 @@ namespace Woord {
 // A link turns blue under the mouse, and both return to the button-text
 // colour when the mouse moves over the window's own surface. It has no
 // cancel button, so Escape closes nothing.
+// What the About window shows, as the program has it when it is opened.
+struct AboutValues {
+    QString ProgrammaTitel;
+    int revision = 0; // the third part of the program's version
+    QString DatabaseDatum;
+    qint32 AantalBegrippen = 0;
+};
+
 class FrmAbout3D final : public Controls::DialogWithoutCancel
 {
     Q_OBJECT
 
 public:
-    FrmAbout3D(Platform &platform, const AppState &state, std::function<void()> helpRequested,
+    FrmAbout3D(Platform &platform, const AboutValues &values, std::function<void()> helpRequested,
                QWidget *parent = nullptr);
 
 protected:
@@ -36,7 +43,7 @@ private:
     void setLinkColour(QLabel *link, const QColor &colour);
 
     Platform &m_platform;
-    const AppState &m_state;
+    const AboutValues m_values;
     QPixmap m_picture;
     QLabel *m_pressedLink = nullptr; // the link the left button went down on
     QLabel *Lbl_URL = nullptr;

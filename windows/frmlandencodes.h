@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwindow/controls.h"
+#include "widgets/controls.h"
 
 class QListWidget;
 

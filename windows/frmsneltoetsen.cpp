@@ -1,7 +1,7 @@
 #include "windows/frmsneltoetsen.h"
 
-#include "mainwindow/centerform.h"
-#include "mainwindow/designfonts.h"
+#include "widgets/centerform.h"
+#include "widgets/designfonts.h"
 #include "windows/shortcutkeys.h"
 
 #include <QLabel>

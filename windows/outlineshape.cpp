@@ -1,6 +1,6 @@
 #include "windows/outlineshape.h"
 
-#include "mainwindow/accessibility.h"
+#include "widgets/accessibility.h"
 
 #include <QPainter>
 

@@ -5,10 +5,10 @@
 // are named NAME@SCALEx.png. For each window it prints its title and where its
 // pictures lie (in the window's own pixels at scale 1).
 
-#include "mainwindow/designfonts.h"
 #include "mainwindow/frmhoofd.h"
 #include "search/frmzoek.h"
 #include "support/fakeplatform.h"
+#include "widgets/designfonts.h"
 #include "windows/frmabout3d.h"
 #include "windows/frmlandencodes.h"
 #include "windows/frmsneltoetsen.h"
@@ -103,7 +103,9 @@ int main(int argc, char *argv[])
 
     Woord::FrmZoek zoek({});
     ok = save(zoek, folder, QStringLiteral("FrmZoek")) && ok;
-    Woord::FrmAbout3D about(platform, state, {});
+    const Woord::AboutValues values{state.ProgrammaTitel, platform.facts.revision, state.glossary.DatabaseDatum(),
+                                    state.glossary.AantalBegrippen()};
+    Woord::FrmAbout3D about(platform, values, {});
     ok = save(about, folder, QStringLiteral("FrmAbout3D")) && ok;
     Woord::FrmLandenCodes codes;
     ok = save(codes, folder, QStringLiteral("FrmLandenCodes")) && ok;

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QColor>
 #include <QDialog>
+#include <QPalette>
 #include <QRect>
 #include <QString>
 
@@ -19,6 +21,9 @@ T *named(T *control, const QString &name, const QRect &place)
     control->setGeometry(place);
     return control;
 }
+
+// Sets one colour of a control's palette, in every state.
+void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour);
 
 QPushButton *button(QWidget *parent, const QString &name, const QString &text, const QRect &place);
 

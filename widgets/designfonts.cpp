@@ -1,4 +1,4 @@
-#include "mainwindow/designfonts.h"
+#include "widgets/designfonts.h"
 
 #include <QFontDatabase>
 #include <QStringList>

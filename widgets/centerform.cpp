@@ -1,4 +1,4 @@
-#include "mainwindow/centerform.h"
+#include "widgets/centerform.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,4 +1,4 @@
-#include "mainwindow/helpkey.h"
+#include "widgets/helpkey.h"
 
 #include <QShortcut>
 #include <QWidget>

@@ -1,9 +1,16 @@
-#include "mainwindow/controls.h"
+#include "widgets/controls.h"
 
 #include <QKeyEvent>
 #include <QPushButton>
 
 namespace Woord::Controls {
+
+void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
 
 QPushButton *button(QWidget *parent, const QString &name, const QString &text, const QRect &place)
 {

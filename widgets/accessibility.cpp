@@ -1,4 +1,4 @@
-#include "mainwindow/accessibility.h"
+#include "widgets/accessibility.h"
 
 #include <QAccessibleWidget>
 #include <QDialog>
