@@ -30,8 +30,11 @@ namespace {
 
 [[noreturn]] void fail(const char *what, const QString &searchText, qint32 start, qint32 got, qint32 expected)
 {
-    std::fprintf(stderr, "fuzz_search: %s\nsearch text \"%s\", start %d: search gives %d, reference %d\n", what,
-                 qPrintable(searchText), start, got, expected);
+    std::fprintf(stderr, "fuzz_search: %s\nstart %d: search gives %d, reference %d; search text (UTF-16):", what, start,
+                 got, expected);
+    for (const QChar c : searchText)
+        std::fprintf(stderr, " %04x", c.unicode());
+    std::fprintf(stderr, "\n");
     std::abort();
 }
 
@@ -109,7 +112,11 @@ QString changeCase(QString text, FuzzedDataProvider &input)
     return text;
 }
 
-QString searchText(FuzzedDataProvider &input, const QList<QString> &plain)
+// Search texts come from the fields (plain) or from the stored bytes decoded
+// from the start of one field to the end of the next (across), quotes and
+// separators included: such a text lies in the decoded glossary but in no
+// single field.
+QString searchText(FuzzedDataProvider &input, const QList<QString> &plain, const QList<QString> &across)
 {
     switch (input.ConsumeIntegralInRange(0, 3)) {
     case 0: // raw Windows-1252
@@ -119,15 +126,13 @@ QString searchText(FuzzedDataProvider &input, const QList<QString> &plain)
         return QString::fromUtf16(reinterpret_cast<const char16_t *>(bytes.data()), qsizetype(bytes.size() / 2));
     }
     default: { // a piece of a field, or of a field and the next one
-        if (plain.isEmpty())
+        const QList<QString> &from = input.ConsumeBool() || across.isEmpty() ? plain : across;
+        if (from.isEmpty())
             return QString();
-        const auto field = input.ConsumeIntegralInRange<qsizetype>(0, plain.size() - 1);
-        QString text = plain[field];
-        if (input.ConsumeBool() && field + 1 < plain.size())
-            text += plain[field + 1];
-        const auto from = input.ConsumeIntegralInRange<qsizetype>(0, text.size());
-        const auto length = input.ConsumeIntegralInRange<qsizetype>(0, text.size() - from);
-        return changeCase(text.mid(from, length), input);
+        const QString text = from[input.ConsumeIntegralInRange<qsizetype>(0, from.size() - 1)];
+        const auto start = input.ConsumeIntegralInRange<qsizetype>(0, text.size());
+        const auto length = input.ConsumeIntegralInRange<qsizetype>(0, text.size() - start);
+        return changeCase(text.mid(start, length), input);
     }
     }
 }
@@ -158,18 +163,26 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     QList<QString> plain;
     QList<std::string> fields;
+    QList<QByteArrayView> stored;
     for (qint32 i = 1; i <= count; ++i) {
-        for (const QByteArrayView stored : {glossary.termBytes(i), glossary.descriptionBytes(i)}) {
-            const QString text = Woord::Encrypt::Decode(stored).text;
+        for (const QByteArrayView bytes : {glossary.termBytes(i), glossary.descriptionBytes(i)}) {
+            const QString text = Woord::Encrypt::Decode(bytes).text;
             plain.append(text);
             fields.append(folded(text).value());
+            stored.append(bytes);
         }
+    }
+    QList<QString> across;
+    for (qsizetype k = 0; k + 1 < stored.size(); ++k) {
+        QByteArray bytes(stored[k].data(), stored[k + 1].data() + stored[k + 1].size() - stored[k].data());
+        Woord::Encrypt::decodeInPlace(bytes.data(), bytes.size());
+        across.append(Woord::CodePage::toUnicode(bytes));
     }
 
     // Several searches on one search object, as F3 makes them.
     Woord::TermSearch search(glossary);
     for (int n = input.ConsumeIntegralInRange(1, 8); n > 0 && input.remaining_bytes() > 0; --n) {
-        const QString text = searchText(input, plain);
+        const QString text = searchText(input, plain, across);
         const auto start = input.ConsumeIntegralInRange<qint32>(-1, count + 2);
         const qint32 got = search.SearchTerms(text, start);
         const qint32 expected = reference(fields, text, start);

@@ -6,7 +6,8 @@ The seeds put the targets near every limit of the glossary format at once:
 texts of 32767 and 32768 characters, 32767 and 32768 entries, a header that
 starts just before and just after 64 KiB of blanks. Run it from anywhere; it
 overwrites only the files it writes. The seeds of fuzz_search are inputs the
-fuzzer itself found (kept by `-merge=1`), not made here.
+fuzzer itself found, merged to those that reach each edge
+(`fuzz_search -merge=1 -use_counters=0 fuzz/corpus/search <found>`), not made here.
 """
 
 import os
