@@ -105,13 +105,16 @@ def wod_crashes():
     # Files check accepts whose text form loses or refuses entries: a term
     # starting with "#" read back as a comment, a term starting with
     # "# datum:" read back as a bad date line, a term of blanks with an empty
-    # description read back as a blank line; and (found by fuzz_wod) a date
+    # description read back as a blank line (skipped); and (found by fuzz_wod) a date
     # with "/" third that is no day, which check passes and pack refuses.
     write("wod", "term-starts-with-hash.wod",
           wod([("#hashtag", "Een woord met een hekje ervoor."), ("Internet", "Netwerk.")]), under=CRASHES)
     write("wod", "term-is-date-comment.wod",
           wod([("# datum: 01/01/2000", "Lijkt een datumregel."), ("Internet", "Netwerk.")]), under=CRASHES)
     write("wod", "blank-term-empty-description.wod", wod([("   ", ""), ("Internet", "Netwerk.")]), under=CRASHES)
+    # The same with a no-break space (Windows-1252 0xA0), which the source
+    # reader also takes for a blank.
+    write("wod", "nbsp-term-empty-description.wod", wod([("\u00a0", " "), ("Internet", "Netwerk.")]), under=CRASHES)
 
 
 def source_seeds():
