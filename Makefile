@@ -71,12 +71,16 @@ fuzz: fuzz-build
 	done
 
 # Every target over its committed inputs once: a regression run of seconds.
+# Every target runs even when one fails; libFuzzer names the first failing
+# input of each.
 fuzz-regress: fuzz-build
-	@set -e; for t in $(FUZZ_TARGETS); do \
+	@failed=""; for t in $(FUZZ_TARGETS); do \
 		n=$${t#fuzz_}; echo "== $$t"; \
 		$(FUZZ_ENV) $(FUZZ_BUILD)/bin/$$t -runs=0 -max_len=$(FUZZ_MAX_LEN) -timeout=20 -rss_limit_mb=4096 \
-			fuzz/corpus/$$n $$(ls -d fuzz/crashes/$$n 2>/dev/null); \
-	done
+			-artifact_prefix=$(FUZZ_BUILD)/regress-$$n- \
+			fuzz/corpus/$$n $$(ls -d fuzz/crashes/$$n 2>/dev/null) || failed="$$failed $$t"; \
+	done; \
+	if [ -n "$$failed" ]; then echo "fuzz regression failed:$$failed"; exit 1; fi
 
 # Every window as a PNG file under build/screenshots, rendered headless.
 screenshots: build
