@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Writes the hand-made seeds of the fuzz targets into fuzz/corpus/<target>/
-(and the inputs of faults found that way into fuzz/crashes/<target>/).
+(and the inputs of faults found that way into fuzz/crashes/<target>/, the
+slowest seeds into fuzz/slow/<target>/).
 
 The seeds put the targets near every limit of the glossary format at once:
 texts of 32767 and 32768 characters, 32767 and 32768 entries, a header that
@@ -16,6 +17,10 @@ import sys
 HERE = os.path.dirname(os.path.abspath(__file__))
 CORPUS = os.path.join(HERE, "corpus")
 CRASHES = os.path.join(HERE, "crashes")
+# Inputs that take a second or more under the sanitizers (32767 entries to
+# sort, pack and unpack): the regression runs them, the fuzzer does not mutate
+# them, as they would slow it to a few inputs a second.
+SLOW = os.path.join(HERE, "slow")
 HEADER = b'";woordorakelaar databestand, verander niets aan de indeling a.u.b."'
 KEY = 7
 
@@ -96,7 +101,7 @@ def wod_seeds():
     write("wod", "spaces.wod", wod([("  voorloop", " beschrijving "), ("na ", "")]))
     # 32767 entries, unquoted, each the same term: the most a glossary holds.
     head = HEADER + b"\r\n32767,1\r\n\"09/12/2026\"\r\n"
-    write("wod", "count-32767.wod", head + (scramble("a") + b",\r\n") * 32767)
+    write("wod", "count-32767.wod", head + (scramble("a") + b",\r\n") * 32767, under=SLOW)
     write("wod", "trailing.wod", wod(SMALL) + b"nog iets\r\n")
     write("wod", "unsorted.wod", wod(list(reversed(SMALL))))
 
@@ -129,11 +134,11 @@ def source_seeds():
     write("source", "refused.tsv", "Yen\t\u00a5 is goed, \u0100 niet\n\u00ff\tnee\n".encode())
     write("source", "text-32767.tsv", ("Lang\t" + "x" * 32767 + "\n").encode())
     write("source", "text-32768.tsv", ("Lang\t" + "x" * 32768 + "\n").encode())
-    write("source", "count-32767.tsv", ("# datum: 01/01/2000\n" + "a\t\n" * 32767).encode())
-    write("source", "count-32768.tsv", ("a\t\n" * 32768).encode())
+    write("source", "count-32767.tsv", ("# datum: 01/01/2000\n" + "a\t\n" * 32767).encode(), under=SLOW)
+    write("source", "count-32768.tsv", ("a\t\n" * 32768).encode(), under=SLOW)
     write("source", "blank-lines.tsv", "  \n\t\n \t \nA\tb\n".encode())
     with open(os.path.join(HERE, "..", "data", "woordorakelaar.tsv"), "rb") as f:
-        write("source", "shipped.tsv", f.read())
+        write("source", "shipped.tsv", f.read(), under=SLOW)
 
 
 def settings_seeds():
