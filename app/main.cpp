@@ -1,8 +1,8 @@
 #include "mainwindow/appstate.h"
-#include "widgets/designfonts.h"
 #include "mainwindow/frmhoofd.h"
 #include "platform/qtplatform.h"
 #include "version.h"
+#include "widgets/designfonts.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -8,10 +8,10 @@
 
 #include "glossary/glossarymessages.h"
 #include "glossary/loader.h"
-#include "widgets/designfonts.h"
 #include "mainwindow/display.h"
 #include "mainwindow/programinfo.h"
 #include "mainwindow/startuptrap.h"
+#include "widgets/designfonts.h"
 
 #include <QLabel>
 #include <QScrollBar>

@@ -1,5 +1,5 @@
-#include "widgets/designfonts.h"
 #include "support/mainwindowfixture.h"
+#include "widgets/designfonts.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

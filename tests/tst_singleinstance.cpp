@@ -48,7 +48,8 @@ qint64 lockHolder(const QTemporaryDir &home)
 std::unique_ptr<QProcess> holdLock(const QString &path)
 {
     auto holder = std::make_unique<QProcess>();
-    holder->start(QStringLiteral("flock"), {QStringLiteral("--exclusive"), QStringLiteral("--close"), path, QStringLiteral("cat")});
+    holder->start(QStringLiteral("flock"),
+                  {QStringLiteral("--exclusive"), QStringLiteral("--close"), path, QStringLiteral("cat")});
     return holder;
 }
 

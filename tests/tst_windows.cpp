@@ -1,6 +1,6 @@
-#include "widgets/centerform.h"
 #include "support/mainwindowfixture.h"
 #include "support/modal.h"
+#include "widgets/centerform.h"
 #include "windows/countrycodes.h"
 #include "windows/frmabout3d.h"
 #include "windows/frmlandencodes.h"
