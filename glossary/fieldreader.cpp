@@ -88,7 +88,8 @@ ErrorKind FieldReader::readText(QByteArrayView &field)
 {
     const qsizetype size = m_data.size();
     const char *data = m_data.data();
-    m_pos += leadingBlanks(m_data.sliced(m_pos));
+    if (m_pos < size && data[m_pos] == ' ')
+        m_pos += leadingBlanks(m_data.sliced(m_pos));
     if (m_pos >= size)
         return ErrorKind::InputPastEnd;
 
@@ -100,7 +101,8 @@ ErrorKind FieldReader::readText(QByteArrayView &field)
         m_pos = quote ? end + 1 : size;
         // Whatever stands between the closing quote and the separator is not
         // part of any field.
-        m_pos = findSeparator(m_data, m_pos);
+        if (m_pos < size && !isSeparator(data[m_pos]))
+            m_pos = findSeparator(m_data, m_pos);
     } else {
         const qsizetype start = m_pos;
         m_pos = findSeparator(m_data, m_pos);
