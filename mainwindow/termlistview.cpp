@@ -198,21 +198,33 @@ QModelIndex TermListView::moveCursor(CursorAction cursorAction, Qt::KeyboardModi
 {
     Q_UNUSED(modifiers);
     const int count = rows();
+    const QModelIndex current = currentIndex();
+    switch (cursorAction) {
+    case MoveHome:
+        return count > 0 ? row(0) : QModelIndex();
+    case MoveEnd:
+        return count > 0 ? row(count - 1) : QModelIndex();
+    case MoveLeft:
+    case MoveRight:
+    case MoveNext:
+    case MovePrevious:
+        return current;
+    case MoveUp:
+    case MoveDown:
+    case MovePageUp:
+    case MovePageDown:
+        break;
+    }
+    // Up, Down and the page keys as the list view moves.
     if (count <= 0)
         return {};
-    const QModelIndex current = currentIndex();
     if (!current.isValid())
         return row(0);
     const int r = current.row();
-    const int height = std::max(1, rowHeight());
     // A page is the whole rows that fit in the list, less one kept in view;
     // a list too low for two rows does not move by pages.
-    const int page = std::max(0, viewport()->height() / height - 1);
+    const int page = std::max(0, viewport()->height() / std::max(1, rowHeight()) - 1);
     switch (cursorAction) {
-    case MoveHome:
-        return row(0);
-    case MoveEnd:
-        return row(count - 1);
     case MoveUp:
         return row(std::max(0, r - 1));
     case MoveDown:
@@ -221,13 +233,9 @@ QModelIndex TermListView::moveCursor(CursorAction cursorAction, Qt::KeyboardModi
         return row(std::max(0, r - page));
     case MovePageDown:
         return row(std::min(count - 1, r + page));
-    case MoveLeft:
-    case MoveRight:
-    case MoveNext:
-    case MovePrevious:
+    default:
         return current;
     }
-    return current;
 }
 
 bool TermListView::viewportEvent(QEvent *event)

@@ -21,6 +21,8 @@ private slots:
     void paintsAsTheListView();
     void scrolledBeforeShown_data();
     void scrolledBeforeShown();
+    void keysWithoutCurrentRow_data();
+    void keysWithoutCurrentRow();
     void emptyList();
 };
 
@@ -219,6 +221,33 @@ void TestTermListView::scrolledBeforeShown()
     }
     QCOMPARE(list->verticalScrollBar()->value(), reference->verticalScrollBar()->value());
     QCOMPARE(list->grab().toImage(), reference->grab().toImage());
+}
+
+void TestTermListView::keysWithoutCurrentRow_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("row");
+    QTest::newRow("Down") << int(Qt::Key_Down) << 0;
+    QTest::newRow("Up") << int(Qt::Key_Up) << 0;
+    QTest::newRow("PgDown") << int(Qt::Key_PageDown) << 0;
+    QTest::newRow("PgUp") << int(Qt::Key_PageUp) << 0;
+    QTest::newRow("Home") << int(Qt::Key_Home) << 0;
+    QTest::newRow("End") << int(Qt::Key_End) << 1249;
+}
+
+void TestTermListView::keysWithoutCurrentRow()
+{
+    QFETCH(int, key);
+    QFETCH(int, row);
+    Pair pair(1250, 386);
+    for (QListView *view : {&pair.reference, static_cast<QListView *>(&pair.list)}) {
+        view->setCurrentIndex(QModelIndex());
+        QTest::keyClick(view, Qt::Key(key));
+    }
+    // Home and End are the term list's own: first and last row, always.
+    QCOMPARE(pair.list.currentIndex().row(), row);
+    if (key != Qt::Key_Home && key != Qt::Key_End)
+        pair.expectSame("moved without a current row");
 }
 
 void TestTermListView::emptyList()
