@@ -9,14 +9,24 @@ namespace Woord {
 
 namespace {
 
+bool isSeparator(char c)
+{
+    return c == ',' || c == '\r' || c == '\n';
+}
+
 // Where the first separator (comma, CR or LF) of data lies at or after
 // `from`, or data's size: three memchr passes over blocks that stay in the
-// cache beat a loop over every byte by far on a long field.
+// cache beat a loop over every byte by far on a long field. The blocks start
+// small and grow, so that a separator close by (after a closing quote it is
+// the next byte) costs no pass over a whole block.
 qsizetype findSeparator(QByteArrayView data, qsizetype from)
 {
-    constexpr qsizetype block = 4096;
+    if (from < data.size() && isSeparator(data[from]))
+        return from;
+    constexpr qsizetype largestBlock = 4096;
+    qsizetype block = 64;
     const char *const base = data.data();
-    for (qsizetype start = from; start < data.size(); start += block) {
+    for (qsizetype start = from; start < data.size(); start += block, block = std::min(2 * block, largestBlock)) {
         const size_t length = size_t(std::min(block, data.size() - start));
         const char *found = nullptr;
         for (const char separator : {',', '\r', '\n'}) {
@@ -39,6 +49,8 @@ qsizetype leadingBlanks(QByteArrayView data)
     static const QByteArray blankBlock(4096, ' ');
     constexpr std::uint64_t eightBlanks = 0x2020202020202020u;
     const char *const base = data.data();
+    if (data.isEmpty() || base[0] != ' ')
+        return 0;
     qsizetype i = 0;
     while (i + blankBlock.size() <= data.size()
            && std::memcmp(base + i, blankBlock.constData(), size_t(blankBlock.size())) == 0)
@@ -76,7 +88,8 @@ ErrorKind FieldReader::readText(QByteArrayView &field)
 {
     const qsizetype size = m_data.size();
     const char *data = m_data.data();
-    m_pos += leadingBlanks(m_data.sliced(m_pos));
+    if (m_pos < size && data[m_pos] == ' ')
+        m_pos += leadingBlanks(m_data.sliced(m_pos));
     if (m_pos >= size)
         return ErrorKind::InputPastEnd;
 
@@ -88,7 +101,8 @@ ErrorKind FieldReader::readText(QByteArrayView &field)
         m_pos = quote ? end + 1 : size;
         // Whatever stands between the closing quote and the separator is not
         // part of any field.
-        m_pos = findSeparator(m_data, m_pos);
+        if (m_pos < size && !isSeparator(data[m_pos]))
+            m_pos = findSeparator(m_data, m_pos);
     } else {
         const qsizetype start = m_pos;
         m_pos = findSeparator(m_data, m_pos);

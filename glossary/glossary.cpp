@@ -1,8 +1,15 @@
 #include "glossary/glossary.h"
 
 #include "glossary/encrypt.h"
+#include "glossary/glossaryfile.h"
+
+#include <limits>
 
 namespace Woord {
+
+static_assert(maxGlossaryFileSize <= Glossary::maxTextStart
+              && Glossary::maxTextStart == std::numeric_limits<quint32>::max());
+static_assert(Encrypt::maxTextLength <= std::numeric_limits<quint16>::max());
 
 BegripRecord Glossary::Begrippen(qint32 i) const
 {
@@ -21,12 +28,18 @@ QString Glossary::Beschrijving(qint32 i) const
 
 QByteArrayView Glossary::termBytes(qint32 i) const
 {
-    return holds(i) ? view(m_entries.at(i - 1).term) : QByteArrayView();
+    if (!holds(i))
+        return {};
+    const Entry &entry = m_entries.at(i - 1);
+    return view(entry.termStart, entry.termLength);
 }
 
 QByteArrayView Glossary::descriptionBytes(qint32 i) const
 {
-    return holds(i) ? view(m_entries.at(i - 1).description) : QByteArrayView();
+    if (!holds(i))
+        return {};
+    const Entry &entry = m_entries.at(i - 1);
+    return view(entry.descriptionStart, entry.descriptionLength);
 }
 
 void Glossary::adoptBytes(QByteArray bytes)
@@ -58,7 +71,13 @@ void Glossary::reserve(qint32 entries)
 void Glossary::appendEntry(qsizetype termStart, qsizetype termLength, qsizetype descriptionStart,
                            qsizetype descriptionLength)
 {
-    m_entries.append(Entry{{termStart, termLength}, {descriptionStart, descriptionLength}});
+    // The loader gives no text longer than maxTextLength nor starting past
+    // maxTextStart.
+    Q_ASSERT(termStart >= 0 && descriptionStart >= 0 && descriptionStart <= maxTextStart);
+    Q_ASSERT(termLength >= 0 && termLength <= Encrypt::maxTextLength);
+    Q_ASSERT(descriptionLength >= 0 && descriptionLength <= Encrypt::maxTextLength);
+    m_entries.append(
+        Entry{quint32(termStart), quint32(descriptionStart), quint16(termLength), quint16(descriptionLength)});
 }
 
 void Glossary::clearEntries()

@@ -31,6 +31,9 @@ class Glossary
 public:
     Glossary() = default;
 
+    // The furthest into the bytes a text can start (files are never as long).
+    static constexpr qsizetype maxTextStart = 0xFFFF'FFFF;
+
     // The number of entries: records 1..AantalBegrippen() hold them.
     qint32 AantalBegrippen() const { return static_cast<qint32>(m_entries.size()); }
     // The glossary's date, at most 10 characters (dd/mm/yyyy).
@@ -62,16 +65,16 @@ public:
     void clearEntries();
 
 private:
-    struct Span {
-        qsizetype start = 0;
-        qsizetype length = 0;
-    };
+    // 12 bytes an entry: a file is at most maxGlossaryFileSize (under 4 GiB)
+    // long and a text at most 32767 bytes (see glossary.cpp).
     struct Entry {
-        Span term;
-        Span description;
+        quint32 termStart = 0;
+        quint32 descriptionStart = 0;
+        quint16 termLength = 0;
+        quint16 descriptionLength = 0;
     };
 
-    QByteArrayView view(const Span &span) const { return QByteArrayView(m_bytes).sliced(span.start, span.length); }
+    QByteArrayView view(quint32 start, quint16 length) const { return QByteArrayView(m_bytes).sliced(start, length); }
     bool holds(qint32 i) const { return i >= 1 && i <= m_entries.size(); }
 
     QByteArray m_bytes;

@@ -133,7 +133,7 @@ LoadResult LoadDatabase(QByteArray data)
         for (int text = 0; text < 2; ++text) {
             if ((error = reader.readText(field)) != ErrorKind::None)
                 return failed(std::move(result), error, i, reader.position());
-            if (field.size() > Encrypt::maxTextLength)
+            if (field.size() > Encrypt::maxTextLength || field.data() - base > Glossary::maxTextStart)
                 return failed(std::move(result), ErrorKind::Overflow, i, reader.position());
             start[text] = field.data() - base;
             length[text] = field.size();

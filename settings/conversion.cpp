@@ -1,7 +1,5 @@
 #include "settings/conversion.h"
 
-#include <QRegularExpression>
-
 #include <cmath>
 #include <limits>
 
@@ -9,10 +7,59 @@ using namespace Qt::StringLiterals;
 
 namespace Woord::SettingsConversion {
 
+namespace {
+
+bool isBlank(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\v' || c == u'\f' || c == u'\r';
+}
+
+bool isDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+// Blanks, a sign, digits with at most one point (at least one digit), an
+// exponent, blanks; only ASCII digits and blanks. Written out rather than as
+// a regular expression, which would load the expression engine at start-up.
+bool isNumber(const QString &text)
+{
+    qsizetype i = 0;
+    const qsizetype size = text.size();
+    auto digits = [&] {
+        const qsizetype from = i;
+        while (i < size && isDigit(text.at(i)))
+            ++i;
+        return i - from;
+    };
+    while (i < size && isBlank(text.at(i)))
+        ++i;
+    if (i < size && (text.at(i) == u'+' || text.at(i) == u'-'))
+        ++i;
+    qsizetype mantissa = digits();
+    if (i < size && text.at(i) == u'.') {
+        ++i;
+        mantissa += digits();
+    }
+    if (mantissa == 0)
+        return false;
+    if (i < size && (text.at(i) == u'e' || text.at(i) == u'E')) {
+        ++i;
+        if (i < size && (text.at(i) == u'+' || text.at(i) == u'-'))
+            ++i;
+        if (digits() == 0)
+            return false;
+    }
+    while (i < size && isBlank(text.at(i)))
+        ++i;
+    return i == size;
+}
+
+} // namespace
+
 Int16Result toInt16(const QString &text)
 {
-    static const QRegularExpression number(u"^\\s*[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?\\s*$"_s);
-    if (!number.match(text).hasMatch())
+    if (!isNumber(text))
         return {0, ErrorKind::TypeMismatch};
 
     bool ok = false;

@@ -75,6 +75,19 @@ void TestSettings::toInt16_data()
     QTest::newRow("number then text") << "12px" << ErrorKind::TypeMismatch << 0;
     QTest::newRow("infinity is no number") << "inf" << ErrorKind::TypeMismatch << 0;
     QTest::newRow("not a number") << "nan" << ErrorKind::TypeMismatch << 0;
+    QTest::newRow("point then digits") << ".5" << ErrorKind::None << 0;
+    QTest::newRow("digits then point") << "7." << ErrorKind::None << 7;
+    QTest::newRow("point alone") << "." << ErrorKind::TypeMismatch << 0;
+    QTest::newRow("sign alone") << "-" << ErrorKind::TypeMismatch << 0;
+    QTest::newRow("two signs") << "+-5" << ErrorKind::TypeMismatch << 0;
+    QTest::newRow("two points") << "1.2.3" << ErrorKind::TypeMismatch << 0;
+    QTest::newRow("exponent without digits") << "5e" << ErrorKind::TypeMismatch << 0;
+    QTest::newRow("signed exponent") << "15E-1" << ErrorKind::None << 2;
+    QTest::newRow("exponent alone") << "e5" << ErrorKind::TypeMismatch << 0;
+    QTest::newRow("tabs and line ends around") << "\t12\r\n" << ErrorKind::None << 12;
+    QTest::newRow("blank inside") << "1 2" << ErrorKind::TypeMismatch << 0;
+    QTest::newRow("digits of another script") << QStringLiteral("\u0661\u0662") << ErrorKind::TypeMismatch << 0;
+    QTest::newRow("no-break space around") << QStringLiteral("\u00a012") << ErrorKind::TypeMismatch << 0;
 }
 
 void TestSettings::toInt16()
