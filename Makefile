@@ -74,17 +74,18 @@ fuzz-build: deps
 
 # Every target for FUZZ_SECONDS seconds, one after the other. What a run adds to
 # the corpus goes to $(FUZZ_BUILD)/corpus/<name>; a crashing input to
-# $(FUZZ_BUILD)/crashes/.
+# $(FUZZ_BUILD)/crashes/. A target that finds a fault stops; the others run.
 fuzz: fuzz-build
 	@mkdir -p $(FUZZ_BUILD)/crashes
-	@set -e; for t in $(FUZZ_TARGETS); do \
+	@failed=""; for t in $(FUZZ_TARGETS); do \
 		n=$${t#fuzz_}; mkdir -p $(FUZZ_BUILD)/corpus/$$n; \
 		echo "== $$t: $(FUZZ_SECONDS) s"; \
 		$(FUZZ_ENV) $(FUZZ_BUILD)/bin/$$t -max_total_time=$(FUZZ_SECONDS) -max_len=$(FUZZ_MAX_LEN) \
 			-timeout=20 -rss_limit_mb=4096 -print_final_stats=1 \
 			-artifact_prefix=$(FUZZ_BUILD)/crashes/$$n- \
-			$(FUZZ_BUILD)/corpus/$$n fuzz/corpus/$$n; \
-	done
+			$(FUZZ_BUILD)/corpus/$$n fuzz/corpus/$$n || failed="$$failed $$t"; \
+	done; \
+	if [ -n "$$failed" ]; then echo "found a fault:$$failed (inputs in $(FUZZ_BUILD)/crashes/)"; exit 1; fi
 
 # Every target over its committed inputs once: a regression run of seconds.
 # Every target runs even when one fails; libFuzzer names the first failing
