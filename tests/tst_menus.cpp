@@ -6,16 +6,13 @@
 #include <QTest>
 
 using namespace Woord;
-using Woord::Test::MainWindowFixture;
+using Woord::Test::MainWindowTest;
 
-class TestMenus : public QObject
+class TestMenus : public MainWindowTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void captionsAndShortcuts();
     void indexWithoutAnActionDoesNothing();
     void glossaryInformation_data();
@@ -23,24 +20,11 @@ private slots:
     void siteLinksAndSources();
     void helpFileAndItsMessage();
     void closeItemEndsThroughTheShutDown();
-    void linkTargets();
 
 private:
     void start(int entries = 3);
     QList<QAction *> items(const QString &menu) const;
-
-    std::unique_ptr<MainWindowFixture> f;
 };
-
-void TestMenus::init()
-{
-    f = std::make_unique<MainWindowFixture>();
-}
-
-void TestMenus::cleanup()
-{
-    f.reset();
-}
 
 void TestMenus::start(int entries)
 {
@@ -186,15 +170,6 @@ void TestMenus::closeItemEndsThroughTheShutDown()
     items(QStringLiteral("mnu_sluiten")).at(0)->trigger();
     QVERIFY(!f->window->isVisible());
     QCOMPARE(f->platform.store.stored.value(QStringLiteral("gebruik")), QStringLiteral("2"));
-}
-
-void TestMenus::linkTargets()
-{
-    QCOMPARE(Links::siteHome(), QStringLiteral("https://www.wlk-velde.example/"));
-    QCOMPARE(Links::mailTarget(QStringLiteral("Woordorakelaar v1.0"), 4),
-             QStringLiteral("mailto:info@wlk-velde.example?subject=Woordorakelaar v1.0.4&body=Hallo,"));
-    QCOMPARE(Links::localHelpFile(QStringLiteral("C:\\Programma\\")),
-             QStringLiteral("C:\\Programma\\woordorakelaar.htm"));
 }
 
 QTEST_MAIN(TestMenus)

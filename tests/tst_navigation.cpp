@@ -8,16 +8,13 @@
 #include <QTest>
 
 using namespace Woord;
-using Woord::Test::MainWindowFixture;
+using Woord::Test::MainWindowTest;
 
-class TestNavigation : public QObject
+class TestNavigation : public MainWindowTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void nextFromEntryFive();
     void listRowClicked();
     void scrollBarMovedAndDragged();
@@ -34,33 +31,14 @@ private slots:
 
 private:
     void startWith(int entries);
-    void goTo(int entry);
+    void goTo(int entry) { f->goTo(entry); }
     // Term, description, counter, scroll bar and list row all show `entry`.
     void expectShowing(int entry, int count = 1250);
-
-    std::unique_ptr<MainWindowFixture> f;
 };
-
-void TestNavigation::init()
-{
-    f = std::make_unique<MainWindowFixture>();
-}
-
-void TestNavigation::cleanup()
-{
-    f.reset();
-}
 
 void TestNavigation::startWith(int entries)
 {
     QVERIFY(f->startShown(entries));
-}
-
-void TestNavigation::goTo(int entry)
-{
-    f->state.CurrRecord = entry;
-    f->window->ShowRecord();
-    f->window->SyncListIndex();
 }
 
 void TestNavigation::expectShowing(int entry, int count)

@@ -15,16 +15,14 @@
 #include <QScreen>
 
 using namespace Woord;
-using Woord::Test::MainWindowFixture;
+using Woord::Test::MainWindowTest;
 using Woord::Test::whenModalOpens;
 
-class TestWindows : public QObject
+class TestWindows : public MainWindowTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void centerForm_data();
     void centerForm();
 
@@ -49,30 +47,13 @@ private slots:
 
 private:
     void start(int entries);
-    QAction *menuItem(const QString &menu, int index) const;
+    QAction *menuItem(const QString &menu, int index) const { return f->menuItem(menu, index); }
     QColor colour(QLabel *label) const { return label->palette().color(QPalette::Active, QPalette::WindowText); }
-
-    std::unique_ptr<MainWindowFixture> f;
 };
-
-void TestWindows::init()
-{
-    f = std::make_unique<MainWindowFixture>();
-}
-
-void TestWindows::cleanup()
-{
-    f.reset();
-}
 
 void TestWindows::start(int entries)
 {
     QVERIFY(f->startShown(entries));
-}
-
-QAction *TestWindows::menuItem(const QString &menu, int index) const
-{
-    return f->control<QMenu>(menu)->actions().at(index);
 }
 
 void TestWindows::aboutLabels_data()
