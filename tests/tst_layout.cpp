@@ -4,6 +4,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QFile>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -50,6 +51,7 @@ private slots:
     void places();
     void fontsAndTexts_data();
     void fontsAndTexts();
+    void standInFaces();
     void frontToBack();
     void tabOrderAndFirstFocus();
     void companionsHiddenUntilTheFirstTerm();
@@ -171,6 +173,21 @@ void TestLayout::fontsAndTexts()
     // narrower; the other families keep their widths.
     if (family != QStringLiteral("MS Sans Serif"))
         QCOMPARE(control->font().stretch(), int(QFont::Unstretched));
+}
+
+// Where the system has no face of the name: Tahoma from the Windows fonts
+// folder Debian keeps, MS Sans Serif drawn by Liberation Sans, narrower.
+void TestLayout::standInFaces()
+{
+    if (!QFile::exists(QStringLiteral("/usr/share/wine/fonts/tahoma.ttf"))
+        || !QFontDatabase::families().contains(QStringLiteral("Liberation Sans")))
+        QSKIP("the font packages the program depends on are not installed");
+    QCOMPARE(QFontInfo(DesignFonts::tahoma(9.75)).family(), QStringLiteral("Tahoma"));
+    QCOMPARE(QFontInfo(DesignFonts::font(QStringLiteral("MS Sans Serif"), 8.25)).family(),
+             QStringLiteral("Liberation Sans"));
+    QCOMPARE(DesignFonts::font(QStringLiteral("MS Sans Serif"), 8.25).stretch(), 96);
+    QCOMPARE(DesignFonts::font(QStringLiteral("ms sans serif"), 8.25).stretch(), 96);
+    QCOMPARE(DesignFonts::font(QStringLiteral("Arial"), 12).stretch(), int(QFont::Unstretched));
 }
 
 void TestLayout::frontToBack()
