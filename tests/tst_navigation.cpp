@@ -28,6 +28,7 @@ private slots:
     void counterText_data();
     void counterText();
     void windowKeepsItsSize();
+    void listRowOutsideTheListIsPassedOver();
 
 private:
     void startWith(int entries);
@@ -243,6 +244,22 @@ void TestNavigation::windowKeepsItsSize()
     window.showNormal();
     QCOMPARE(window.size(), size);
     QVERIFY(f->platform.messages.isEmpty());
+}
+
+// An entry number the list has no row for leaves the list's row as it was.
+void TestNavigation::listRowOutsideTheListIsPassedOver()
+{
+    startWith(1250);
+    goTo(5);
+    auto *list = f->control<QAbstractItemView>(QStringLiteral("List_Grid"));
+    for (int entry : {0, -3, 1251, 32769}) {
+        f->state.CurrRecord = entry;
+        f->window->SyncListIndex();
+        QCOMPARE(list->currentIndex().row(), 4);
+    }
+    f->state.CurrRecord = 1250;
+    f->window->SyncListIndex();
+    QCOMPARE(list->currentIndex().row(), 1249);
 }
 
 QTEST_MAIN(TestNavigation)

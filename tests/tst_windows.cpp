@@ -1,4 +1,5 @@
 #include "mainwindow/centerform.h"
+#include "mainwindow/designfonts.h"
 #include "support/mainwindowfixture.h"
 #include "support/modal.h"
 #include "windows/countrycodes.h"
@@ -95,6 +96,24 @@ void TestWindows::aboutLabels()
         const QCursor cursor = about->findChild<QLabel *>(QStringLiteral("Lbl_URL"))->cursor();
         QCOMPARE(cursor.pixmap().size(), QSize(32, 32));
         QCOMPARE(cursor.hotSpot(), QPoint(13, 5));
+        // The one-line texts keep their places, or grow to both sides where
+        // the text is wider: whole and centred on the place.
+        const struct {
+            const char *name;
+            QRect twips;
+        } lines[] = {{"Lbl_AboutKop", {285, 4710, 6075, 270}},
+                     {"Lbl_DatabaseDatum", {4515, 3900, 3420, 270}},
+                     {"Lbl_AantalBegrippenInDatabase", {4995, 4245, 2745, 270}}};
+        for (const auto &line : lines) {
+            auto *label = about->findChild<QLabel *>(QString::fromLatin1(line.name));
+            const QRect place
+                = DesignFonts::twips(line.twips.x(), line.twips.y(), line.twips.width(), line.twips.height());
+            const int needed = label->fontMetrics().horizontalAdvance(label->text()) + 2;
+            QCOMPARE(label->width(), std::max(needed, place.width()));
+            QVERIFY2(qAbs(label->geometry().center().x() - place.center().x()) <= 1, line.name);
+            QCOMPARE(label->y(), place.y());
+            QCOMPARE(label->height(), place.height());
+        }
         const QRect screen = about->screen()->geometry();
         QVERIFY(qAbs(about->frameGeometry().center().x() - screen.center().x()) <= 1);
         about->accept();
