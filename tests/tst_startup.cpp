@@ -40,6 +40,7 @@ private slots:
     void firstRun();
     void storedPlaceAndUsage();
     void randomFirstTerm();
+    void firstRowChosen();
     void missingGlossary();
     void endsAtOnceWithoutSaving_data();
     void endsAtOnceWithoutSaving();
@@ -376,6 +377,19 @@ void TestStartup::messageTexts()
           ErrorKind::ObjectRequired, ErrorKind::Unexpected})
         descriptions.insert(errorDescription(kind));
     QCOMPARE(descriptions.size(), 10);
+}
+
+// The first row is a row like any other: with one entry it is always the one
+// chosen, whatever start index the file gives.
+void TestStartup::firstRowChosen()
+{
+    QByteArray bytes = Test::wod(MainWindowFixture::numberedEntries(1));
+    bytes.replace("1,1\r\n", "1,7\r\n");
+    f->writeGlossary(bytes);
+    QCOMPARE(f->start(), Outcome::Show);
+    QCOMPARE(f->state.CurrRecord, 1);
+    QCOMPARE(f->control<QLabel>(QStringLiteral("Lbl_Begrip"))->text(), QStringLiteral("Begrip 0001"));
+    QCOMPARE(f->control<QAbstractItemView>(QStringLiteral("List_Grid"))->currentIndex().row(), 0);
 }
 
 QTEST_MAIN(TestStartup)
