@@ -30,6 +30,7 @@ private slots:
     void aboutLabels_data();
     void aboutLabels();
     void aboutLinkColours();
+    void aboutPicture();
     void aboutLinksOpenTheirTargets();
     void aboutKeysAndModality();
     void aboutHelpKeyWithModifiers_data();
@@ -160,6 +161,28 @@ void TestWindows::aboutLinkColours()
         about->accept();
     });
     menuItem(QStringLiteral("mnu_info"), 0)->trigger();
+}
+
+// At scale 1 the picture is drawn pixel for pixel: beside the texts, where
+// nothing else lies, the window shows the small picture itself.
+void TestWindows::aboutPicture()
+{
+    start(3);
+    int checked = 0;
+    whenModalOpens<FrmAbout3D>([&checked](FrmAbout3D *about) {
+        QCOMPARE(about->devicePixelRatioF(), 1.0);
+        const QImage shot = about->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage picture = QImage(QStringLiteral(":/about.bmp")).convertToFormat(QImage::Format_RGB32);
+        QVERIFY(!picture.isNull());
+        int differing = 0;
+        for (int y = 40; y < 80; ++y)
+            for (int x = 250; x < 290; ++x, ++checked)
+                differing += shot.pixel(x, y) != picture.pixel(x, y);
+        QCOMPARE(differing, 0);
+        about->accept();
+    });
+    menuItem(QStringLiteral("mnu_info"), 0)->trigger();
+    QCOMPARE(checked, 1600);
 }
 
 void TestWindows::aboutLinksOpenTheirTargets()
