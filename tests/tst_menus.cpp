@@ -19,6 +19,7 @@ private slots:
     void glossaryInformation();
     void siteLinksAndSources();
     void helpFileAndItsMessage();
+    void helpFileThatCannotBeOpened();
     void closeItemEndsThroughTheShutDown();
 
 private:
@@ -162,6 +163,28 @@ void TestMenus::helpFileAndItsMessage()
     QCOMPARE(f->platform.opened,
              (QStringList{Links::helpPage(), f->state.DataMap + QStringLiteral("woordorakelaar.htm")}));
     QCOMPARE(f->platform.messages.size(), 1);
+}
+
+// A folder of the help file's name is no help file, and a file the shell
+// fails to open is as good as missing: the message comes either way.
+void TestMenus::helpFileThatCannotBeOpened()
+{
+    start();
+    QDir folder(f->state.DataMap);
+    QVERIFY(folder.mkdir(QStringLiteral("woordorakelaar.htm")));
+    f->window->OpenHelp(0);
+    QVERIFY(f->platform.opened.isEmpty());
+    QCOMPARE(f->platform.messages.size(), 1);
+
+    QVERIFY(folder.rmdir(QStringLiteral("woordorakelaar.htm")));
+    QFile help(Links::localHelpFile(f->state.DataMap));
+    QVERIFY(help.open(QIODevice::WriteOnly));
+    help.close();
+    f->platform.failOpen = true;
+    f->window->OpenHelp(0);
+    QCOMPARE(f->platform.opened, QStringList{help.fileName()});
+    QCOMPARE(f->platform.messages.size(), 2);
+    QCOMPARE(f->platform.messages.at(1), f->platform.messages.at(0));
 }
 
 void TestMenus::closeItemEndsThroughTheShutDown()

@@ -25,6 +25,7 @@ private slots:
     void scrollBarStopsAtItsEnds();
     void ampersandShowsLiterally();
     void emptyGlossary();
+    void emptyGlossaryWithAStartIndex();
     void counterText_data();
     void counterText();
     void windowKeepsItsSize();
@@ -208,6 +209,25 @@ void TestNavigation::emptyGlossary()
     QCOMPARE(f->platform.beeps, 4);
     QCOMPARE(f->control<QLabel>(QStringLiteral("Lbl_CurrRecord"))->text(),
              QStringLiteral("Niets aanwezig in deze begrippenlijst."));
+}
+
+// The start index an empty glossary's file gives is no entry to go to: every
+// step still beeps.
+void TestNavigation::emptyGlossaryWithAStartIndex()
+{
+    QByteArray bytes = Test::wod({});
+    QVERIFY(bytes.contains("\r\n0,1\r\n"));
+    bytes.replace("\r\n0,1\r\n", "\r\n0,7\r\n");
+    f->writeGlossary(bytes);
+    QCOMPARE(f->start(), FrmHoofd::LoadOutcome::Show);
+    f->window->PreviousRecord();
+    f->window->NextRecord();
+    f->window->FirstRecord();
+    f->window->LastRecord();
+    QCOMPARE(f->platform.beeps, 4);
+    QCOMPARE(f->control<QLabel>(QStringLiteral("Lbl_CurrRecord"))->text(),
+             QStringLiteral("Niets aanwezig in deze begrippenlijst."));
+    QCOMPARE(f->control<QLabel>(QStringLiteral("Lbl_Begrip"))->text(), QString());
 }
 
 void TestNavigation::counterText_data()

@@ -146,6 +146,12 @@ void TestStartup::randomFirstTerm()
     QCOMPARE(f->state.CurrRecord, expected);
     QCOMPARE(f->control<QScrollBar>(QStringLiteral("HScroll_Record"))->value(), expected);
     QCOMPARE(f->control<QAbstractItemView>(QStringLiteral("List_Grid"))->currentIndex().row(), expected - 1);
+    // Chosen before the window is shown, the row is in sight once it is.
+    auto *list = f->control<QAbstractItemView>(QStringLiteral("List_Grid"));
+    QVERIFY(expected > 100);
+    f->window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f->window.get()));
+    QVERIFY(list->viewport()->rect().contains(list->visualRect(list->currentIndex())));
 
     // Different moments give different first terms, spread over the glossary.
     QSet<int> rows;
