@@ -108,6 +108,10 @@ void TestStartup::normalStartAndClose()
     QCOMPARE(f->platform.store.stored.value(QStringLiteral("versie")), QStringLiteral("1.0.4"));
     QCOMPARE(f->platform.store.stored.value(QStringLiteral("datamap")), f->state.DataMap);
     QCOMPARE(f->platform.store.stored.value(QStringLiteral("exenaam")), QStringLiteral("woordorakelaar"));
+    QCOMPARE(f->platform.store.stored.value(QStringLiteral("mapnaam")), f->platform.facts.folder);
+    // Unloaded once: a second close stores nothing more.
+    f->window->close();
+    QCOMPARE(f->platform.store.commits, 1);
 }
 
 void TestStartup::firstRun()

@@ -352,10 +352,16 @@ void TestWindows::countryCodeRows()
 void TestWindows::countryCodesWindow()
 {
     start(3);
+    f->window->move(0, 0);
     for (int opening = 0; opening < 2; ++opening) {
         bool checked = false;
         whenModalOpens<FrmLandenCodes>([&checked](FrmLandenCodes *codes) {
             QCOMPARE(codes->windowTitle(), QStringLiteral("Landencodes"));
+            // Centred on the screen, not on the main window (to within the
+            // frame's edge, which is known only once the window shows).
+            const QRect screen = codes->screen()->geometry();
+            QVERIFY(qAbs(codes->frameGeometry().center().x() - screen.center().x()) <= 4);
+            QVERIFY(qAbs(codes->frameGeometry().center().y() - screen.center().y()) <= 4);
             auto *list = codes->findChild<QListWidget *>(QStringLiteral("Lst_LandenCodes"));
             QCOMPARE(list->count(), 252); // not 504 on the second opening
             QVERIFY(list->selectedItems().isEmpty());
@@ -391,10 +397,14 @@ void TestWindows::shortcutLines()
 void TestWindows::shortcutWindow()
 {
     start(3);
+    f->window->move(0, 0);
     for (int opening = 0; opening < 2; ++opening) {
         bool checked = false;
         whenModalOpens<FrmSneltoetsen>([&checked](FrmSneltoetsen *keys) {
             QCOMPARE(keys->windowTitle(), QStringLiteral("Sneltoetsen"));
+            const QRect screen = keys->screen()->geometry();
+            QVERIFY(qAbs(keys->frameGeometry().center().x() - screen.center().x()) <= 4);
+            QVERIFY(qAbs(keys->frameGeometry().center().y() - screen.center().y()) <= 4);
             QCOMPARE(keys->helpCaption(), ShortcutKeys::helpText()); // rebuilt, not appended to
             const QString shown = keys->findChild<QLabel *>(QStringLiteral("Lbl_Help"))->text();
             const QStringList lines = shown.split(u'\n', Qt::SkipEmptyParts);
