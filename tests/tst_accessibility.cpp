@@ -254,6 +254,9 @@ void TestAccessibility::decorationsAreLeftOut()
         QCOMPARE(child->parent(), surface);
         shown.append(child->object()->objectName());
     }
+    // Past either end of the shown children there is none.
+    QCOMPARE(surface->child(static_cast<int>(children.size())), nullptr);
+    QCOMPARE(surface->child(-1), nullptr);
     shown.sort();
     QCOMPARE(shown,
              QStringList({u"Frame1"_s, u"Lbl_Begrip"_s, u"Lbl_Beschrijving"_s, u"Lbl_CurrRecord"_s, u"Lbl_StatusHelp"_s,
@@ -271,6 +274,7 @@ void TestAccessibility::decorationsAreLeftOut()
     for (QWidget *widget : widgets) {
         QAccessibleInterface *node = accessibleOf(widget);
         QVERIFY2(node->state().invisible, qPrintable(widget->objectName()));
+        QVERIFY2(!node->state().focusable, qPrintable(widget->objectName()));
         QCOMPARE(nameOf(node), QString());
         QCOMPARE(descriptionOf(node), QString());
         QCOMPARE(surface->indexOfChild(node), -1);

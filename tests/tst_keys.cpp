@@ -1,4 +1,3 @@
-#include "mainwindow/greeting.h"
 #include "mainwindow/statushelp.h"
 #include "search/frmzoek.h"
 #include "support/mainwindowfixture.h"
@@ -11,17 +10,14 @@
 #include <QScrollBar>
 
 using namespace Woord;
-using Woord::Test::MainWindowFixture;
+using Woord::Test::MainWindowTest;
 using Woord::Test::whenModalOpens;
 
-class TestKeys : public QObject
+class TestKeys : public MainWindowTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void functionKeysWhereverTheFocusIs_data();
     void functionKeysWhereverTheFocusIs();
     void keysGoOnToTheFocusedControl();
@@ -33,45 +29,18 @@ private slots:
 
     void statusTexts_data();
     void statusTexts();
-    void bareWindowGreets();
     void otherControlsKeepTheText();
     void statusBeforeAnyMovement();
-    void greetingBoundaries_data();
-    void greetingBoundaries();
-    void greetingWithoutCompanyName();
 
 private:
     void start(int entries = 1250);
-    void moveOver(QWidget *widget, QPoint at = {});
-    QString status() const { return f->control<QLabel>(QStringLiteral("Lbl_StatusHelp"))->text(); }
-
-    std::unique_ptr<MainWindowFixture> f;
+    QString status() const { return f->status(); }
 };
-
-void TestKeys::init()
-{
-    f = std::make_unique<MainWindowFixture>();
-}
-
-void TestKeys::cleanup()
-{
-    f.reset();
-}
 
 void TestKeys::start(int entries)
 {
     QVERIFY(f->startShown(entries));
-    f->state.CurrRecord = 500;
-    f->window->ShowRecord();
-    f->window->SyncListIndex();
-}
-
-void TestKeys::moveOver(QWidget *widget, QPoint at)
-{
-    if (at.isNull())
-        at = widget->rect().center();
-    QTest::mouseMove(widget, at);
-    QApplication::processEvents();
+    f->goTo(500);
 }
 
 void TestKeys::functionKeysWhereverTheFocusIs_data()
@@ -228,39 +197,14 @@ void TestKeys::statusTexts()
     QWidget *widget = f->control<QWidget>(control);
     if (auto *list = qobject_cast<QAbstractItemView *>(widget))
         widget = list->viewport();
-    moveOver(widget, widget->rect().topLeft() + QPoint(3, 3));
+    f->moveOver(widget, widget->rect().topLeft() + QPoint(3, 3));
     QCOMPARE(status(), text);
-}
-
-void TestKeys::bareWindowGreets()
-{
-    start();
-    f->platform.time = QTime(20, 15);
-    moveOver(f->control<QAbstractItemView>(QStringLiteral("List_Grid"))->viewport());
-    QCOMPARE(status(), QStringLiteral("Volledig alfabetisch overzicht van alle begrippen"));
-    QWidget *surface = f->window->centralWidget();
-    // Beside the list, where nothing lies but the window itself.
-    moveOver(surface, QPoint(261, 300));
-    QCOMPARE(status(), QStringLiteral("WLK-Velde wenst u een goede avond"));
-    // Worked out afresh at every movement.
-    f->platform.time = QTime(8, 0);
-    moveOver(surface, QPoint(261, 310));
-    QCOMPARE(status(), QStringLiteral("WLK-Velde wenst u een goede morgen"));
-    // The lines and the tip's shapes are bare window too.
-    moveOver(f->control<QLabel>(QStringLiteral("Lbl_CurrRecord")));
-    f->platform.time = QTime(23, 0);
-    const QWidget *line = f->control<QWidget>(QStringLiteral("Line3"));
-    moveOver(surface, line->geometry().center());
-    QCOMPARE(status(), QStringLiteral("WLK-Velde wenst u een goede avond"));
-    moveOver(f->control<QLabel>(QStringLiteral("Lbl_CurrRecord")));
-    moveOver(surface, QPoint(637, 490)); // the tip's grey shadow, beside the yellow box
-    QCOMPARE(status(), QStringLiteral("WLK-Velde wenst u een goede avond"));
 }
 
 void TestKeys::otherControlsKeepTheText()
 {
     start();
-    moveOver(f->control<QAbstractItemView>(QStringLiteral("List_Grid"))->viewport());
+    f->moveOver(f->control<QAbstractItemView>(QStringLiteral("List_Grid"))->viewport());
     const QString listText = QStringLiteral("Volledig alfabetisch overzicht van alle begrippen");
     QCOMPARE(status(), listText);
     for (const QString &name : {QStringLiteral("HScroll_Record"), QStringLiteral("Frame1"),
@@ -271,7 +215,7 @@ void TestKeys::otherControlsKeepTheText()
             at = QPoint(2, 2);
         if (name == QStringLiteral("Lbl_Beschrijving_Achtergrond"))
             at = QPoint(widget->width() - 3, widget->height() - 3); // below the description's own label
-        moveOver(widget, at);
+        f->moveOver(widget, at);
         QVERIFY2(status() == listText, qPrintable(name + QStringLiteral(": ") + status()));
     }
 }
@@ -280,48 +224,6 @@ void TestKeys::statusBeforeAnyMovement()
 {
     start();
     QCOMPARE(status(), QStringLiteral("Woordorakelaar v1.0"));
-}
-
-void TestKeys::greetingBoundaries_data()
-{
-    QTest::addColumn<QTime>("time");
-    QTest::addColumn<QString>("wish");
-
-    QTest::newRow("00:00") << QTime(0, 0) << " wenst u een goede nacht";
-    QTest::newRow("05:59") << QTime(5, 59) << " wenst u een goede nacht";
-    QTest::newRow("06:00") << QTime(6, 0) << " wenst u een goede morgen";
-    QTest::newRow("09:59") << QTime(9, 59) << " wenst u een goede morgen";
-    QTest::newRow("10:00") << QTime(10, 0) << " wenst u een goede voormiddag";
-    QTest::newRow("11:59") << QTime(11, 59) << " wenst u een goede voormiddag";
-    QTest::newRow("12:00") << QTime(12, 0) << " wenst u een goede middag";
-    QTest::newRow("13:59") << QTime(13, 59) << " wenst u een goede middag";
-    QTest::newRow("14:00") << QTime(14, 0) << " wenst u een goede namiddag";
-    QTest::newRow("17:59") << QTime(17, 59) << " wenst u een goede namiddag";
-    QTest::newRow("18:00") << QTime(18, 0) << " wenst u een goede avond";
-    QTest::newRow("23:59") << QTime(23, 59) << " wenst u een goede avond";
-}
-
-void TestKeys::greetingBoundaries()
-{
-    QFETCH(QTime, time);
-    QFETCH(QString, wish);
-
-    QCOMPARE(Greeting::suffix(time.hour()), std::optional<QString>(wish));
-    start();
-    f->platform.time = time;
-    f->window->ShowGreeting();
-    QCOMPARE(status(), QStringLiteral("WLK-Velde") + wish);
-    // The maker's name is read with the other facts, once, at start-up.
-    f->window->ShowGreeting();
-    QCOMPARE(f->platform.factsReads, 1);
-}
-
-void TestKeys::greetingWithoutCompanyName()
-{
-    QCOMPARE(Greeting::ShowGreetingText(QString(), 7),
-             std::optional<QString>(QStringLiteral(" wenst u een goede morgen")));
-    QCOMPARE(Greeting::suffix(24), std::nullopt);
-    QCOMPARE(Greeting::suffix(-1), std::nullopt);
 }
 
 QTEST_MAIN(TestKeys)

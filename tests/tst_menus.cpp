@@ -6,41 +6,26 @@
 #include <QTest>
 
 using namespace Woord;
-using Woord::Test::MainWindowFixture;
+using Woord::Test::MainWindowTest;
 
-class TestMenus : public QObject
+class TestMenus : public MainWindowTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void captionsAndShortcuts();
     void indexWithoutAnActionDoesNothing();
     void glossaryInformation_data();
     void glossaryInformation();
     void siteLinksAndSources();
     void helpFileAndItsMessage();
+    void helpFileThatCannotBeOpened();
     void closeItemEndsThroughTheShutDown();
-    void linkTargets();
 
 private:
     void start(int entries = 3);
     QList<QAction *> items(const QString &menu) const;
-
-    std::unique_ptr<MainWindowFixture> f;
 };
-
-void TestMenus::init()
-{
-    f = std::make_unique<MainWindowFixture>();
-}
-
-void TestMenus::cleanup()
-{
-    f.reset();
-}
 
 void TestMenus::start(int entries)
 {
@@ -180,21 +165,34 @@ void TestMenus::helpFileAndItsMessage()
     QCOMPARE(f->platform.messages.size(), 1);
 }
 
+// A folder of the help file's name is no help file, and a file the shell
+// fails to open is as good as missing: the message comes either way.
+void TestMenus::helpFileThatCannotBeOpened()
+{
+    start();
+    QDir folder(f->state.DataMap);
+    QVERIFY(folder.mkdir(QStringLiteral("woordorakelaar.htm")));
+    f->window->OpenHelp(0);
+    QVERIFY(f->platform.opened.isEmpty());
+    QCOMPARE(f->platform.messages.size(), 1);
+
+    QVERIFY(folder.rmdir(QStringLiteral("woordorakelaar.htm")));
+    QFile help(Links::localHelpFile(f->state.DataMap));
+    QVERIFY(help.open(QIODevice::WriteOnly));
+    help.close();
+    f->platform.failOpen = true;
+    f->window->OpenHelp(0);
+    QCOMPARE(f->platform.opened, QStringList{help.fileName()});
+    QCOMPARE(f->platform.messages.size(), 2);
+    QCOMPARE(f->platform.messages.at(1), f->platform.messages.at(0));
+}
+
 void TestMenus::closeItemEndsThroughTheShutDown()
 {
     start();
     items(QStringLiteral("mnu_sluiten")).at(0)->trigger();
     QVERIFY(!f->window->isVisible());
     QCOMPARE(f->platform.store.stored.value(QStringLiteral("gebruik")), QStringLiteral("2"));
-}
-
-void TestMenus::linkTargets()
-{
-    QCOMPARE(Links::siteHome(), QStringLiteral("https://www.wlk-velde.example/"));
-    QCOMPARE(Links::mailTarget(QStringLiteral("Woordorakelaar v1.0"), 4),
-             QStringLiteral("mailto:info@wlk-velde.example?subject=Woordorakelaar v1.0.4&body=Hallo,"));
-    QCOMPARE(Links::localHelpFile(QStringLiteral("C:\\Programma\\")),
-             QStringLiteral("C:\\Programma\\woordorakelaar.htm"));
 }
 
 QTEST_MAIN(TestMenus)

@@ -8,16 +8,13 @@
 #include <QTest>
 
 using namespace Woord;
-using Woord::Test::MainWindowFixture;
+using Woord::Test::MainWindowTest;
 
-class TestNavigation : public QObject
+class TestNavigation : public MainWindowTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
-
     void nextFromEntryFive();
     void listRowClicked();
     void scrollBarMovedAndDragged();
@@ -28,39 +25,22 @@ private slots:
     void scrollBarStopsAtItsEnds();
     void ampersandShowsLiterally();
     void emptyGlossary();
+    void emptyGlossaryWithAStartIndex();
     void counterText_data();
     void counterText();
     void windowKeepsItsSize();
+    void listRowOutsideTheListIsPassedOver();
 
 private:
     void startWith(int entries);
-    void goTo(int entry);
+    void goTo(int entry) { f->goTo(entry); }
     // Term, description, counter, scroll bar and list row all show `entry`.
     void expectShowing(int entry, int count = 1250);
-
-    std::unique_ptr<MainWindowFixture> f;
 };
-
-void TestNavigation::init()
-{
-    f = std::make_unique<MainWindowFixture>();
-}
-
-void TestNavigation::cleanup()
-{
-    f.reset();
-}
 
 void TestNavigation::startWith(int entries)
 {
     QVERIFY(f->startShown(entries));
-}
-
-void TestNavigation::goTo(int entry)
-{
-    f->state.CurrRecord = entry;
-    f->window->ShowRecord();
-    f->window->SyncListIndex();
 }
 
 void TestNavigation::expectShowing(int entry, int count)
@@ -231,6 +211,25 @@ void TestNavigation::emptyGlossary()
              QStringLiteral("Niets aanwezig in deze begrippenlijst."));
 }
 
+// The start index an empty glossary's file gives is no entry to go to: every
+// step still beeps.
+void TestNavigation::emptyGlossaryWithAStartIndex()
+{
+    QByteArray bytes = Test::wod({});
+    QVERIFY(bytes.contains("\r\n0,1\r\n"));
+    bytes.replace("\r\n0,1\r\n", "\r\n0,7\r\n");
+    f->writeGlossary(bytes);
+    QCOMPARE(f->start(), FrmHoofd::LoadOutcome::Show);
+    f->window->PreviousRecord();
+    f->window->NextRecord();
+    f->window->FirstRecord();
+    f->window->LastRecord();
+    QCOMPARE(f->platform.beeps, 4);
+    QCOMPARE(f->control<QLabel>(QStringLiteral("Lbl_CurrRecord"))->text(),
+             QStringLiteral("Niets aanwezig in deze begrippenlijst."));
+    QCOMPARE(f->control<QLabel>(QStringLiteral("Lbl_Begrip"))->text(), QString());
+}
+
 void TestNavigation::counterText_data()
 {
     QTest::addColumn<int>("current");
@@ -265,6 +264,22 @@ void TestNavigation::windowKeepsItsSize()
     window.showNormal();
     QCOMPARE(window.size(), size);
     QVERIFY(f->platform.messages.isEmpty());
+}
+
+// An entry number the list has no row for leaves the list's row as it was.
+void TestNavigation::listRowOutsideTheListIsPassedOver()
+{
+    startWith(1250);
+    goTo(5);
+    auto *list = f->control<QAbstractItemView>(QStringLiteral("List_Grid"));
+    for (int entry : {0, -3, 1251, 32769}) {
+        f->state.CurrRecord = entry;
+        f->window->SyncListIndex();
+        QCOMPARE(list->currentIndex().row(), 4);
+    }
+    f->state.CurrRecord = 1250;
+    f->window->SyncListIndex();
+    QCOMPARE(list->currentIndex().row(), 1249);
 }
 
 QTEST_MAIN(TestNavigation)

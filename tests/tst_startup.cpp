@@ -40,6 +40,7 @@ private slots:
     void firstRun();
     void storedPlaceAndUsage();
     void randomFirstTerm();
+    void firstRowChosen();
     void missingGlossary();
     void endsAtOnceWithoutSaving_data();
     void endsAtOnceWithoutSaving();
@@ -107,6 +108,10 @@ void TestStartup::normalStartAndClose()
     QCOMPARE(f->platform.store.stored.value(QStringLiteral("versie")), QStringLiteral("1.0.4"));
     QCOMPARE(f->platform.store.stored.value(QStringLiteral("datamap")), f->state.DataMap);
     QCOMPARE(f->platform.store.stored.value(QStringLiteral("exenaam")), QStringLiteral("woordorakelaar"));
+    QCOMPARE(f->platform.store.stored.value(QStringLiteral("mapnaam")), f->platform.facts.folder);
+    // Unloaded once: a second close stores nothing more.
+    f->window->close();
+    QCOMPARE(f->platform.store.commits, 1);
 }
 
 void TestStartup::firstRun()
@@ -145,6 +150,12 @@ void TestStartup::randomFirstTerm()
     QCOMPARE(f->state.CurrRecord, expected);
     QCOMPARE(f->control<QScrollBar>(QStringLiteral("HScroll_Record"))->value(), expected);
     QCOMPARE(f->control<QAbstractItemView>(QStringLiteral("List_Grid"))->currentIndex().row(), expected - 1);
+    // Chosen before the window is shown, the row is in sight once it is.
+    auto *list = f->control<QAbstractItemView>(QStringLiteral("List_Grid"));
+    QVERIFY(expected > 100);
+    f->window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f->window.get()));
+    QVERIFY(list->viewport()->rect().contains(list->visualRect(list->currentIndex())));
 
     // Different moments give different first terms, spread over the glossary.
     QSet<int> rows;
@@ -376,6 +387,19 @@ void TestStartup::messageTexts()
           ErrorKind::ObjectRequired, ErrorKind::Unexpected})
         descriptions.insert(errorDescription(kind));
     QCOMPARE(descriptions.size(), 10);
+}
+
+// The first row is a row like any other: with one entry it is always the one
+// chosen, whatever start index the file gives.
+void TestStartup::firstRowChosen()
+{
+    QByteArray bytes = Test::wod(MainWindowFixture::numberedEntries(1));
+    bytes.replace("1,1\r\n", "1,7\r\n");
+    f->writeGlossary(bytes);
+    QCOMPARE(f->start(), Outcome::Show);
+    QCOMPARE(f->state.CurrRecord, 1);
+    QCOMPARE(f->control<QLabel>(QStringLiteral("Lbl_Begrip"))->text(), QStringLiteral("Begrip 0001"));
+    QCOMPARE(f->control<QAbstractItemView>(QStringLiteral("List_Grid"))->currentIndex().row(), 0);
 }
 
 QTEST_MAIN(TestStartup)

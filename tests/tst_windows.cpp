@@ -1,6 +1,7 @@
 #include "support/mainwindowfixture.h"
 #include "support/modal.h"
 #include "widgets/centerform.h"
+#include "widgets/designfonts.h"
 #include "windows/countrycodes.h"
 #include "windows/frmabout3d.h"
 #include "windows/frmlandencodes.h"
@@ -15,22 +16,21 @@
 #include <QScreen>
 
 using namespace Woord;
-using Woord::Test::MainWindowFixture;
+using Woord::Test::MainWindowTest;
 using Woord::Test::whenModalOpens;
 
-class TestWindows : public QObject
+class TestWindows : public MainWindowTest
 {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
     void centerForm_data();
     void centerForm();
 
     void aboutLabels_data();
     void aboutLabels();
     void aboutLinkColours();
+    void aboutPicture();
     void aboutLinksOpenTheirTargets();
     void aboutKeysAndModality();
     void aboutHelpKeyWithModifiers_data();
@@ -49,30 +49,13 @@ private slots:
 
 private:
     void start(int entries);
-    QAction *menuItem(const QString &menu, int index) const;
+    QAction *menuItem(const QString &menu, int index) const { return f->menuItem(menu, index); }
     QColor colour(QLabel *label) const { return label->palette().color(QPalette::Active, QPalette::WindowText); }
-
-    std::unique_ptr<MainWindowFixture> f;
 };
-
-void TestWindows::init()
-{
-    f = std::make_unique<MainWindowFixture>();
-}
-
-void TestWindows::cleanup()
-{
-    f.reset();
-}
 
 void TestWindows::start(int entries)
 {
     QVERIFY(f->startShown(entries));
-}
-
-QAction *TestWindows::menuItem(const QString &menu, int index) const
-{
-    return f->control<QMenu>(menu)->actions().at(index);
 }
 
 void TestWindows::aboutLabels_data()
@@ -114,6 +97,24 @@ void TestWindows::aboutLabels()
         const QCursor cursor = about->findChild<QLabel *>(QStringLiteral("Lbl_URL"))->cursor();
         QCOMPARE(cursor.pixmap().size(), QSize(32, 32));
         QCOMPARE(cursor.hotSpot(), QPoint(13, 5));
+        // The one-line texts keep their places, or grow to both sides where
+        // the text is wider: whole and centred on the place.
+        const struct {
+            const char *name;
+            QRect twips;
+        } lines[] = {{"Lbl_AboutKop", {285, 4710, 6075, 270}},
+                     {"Lbl_DatabaseDatum", {4515, 3900, 3420, 270}},
+                     {"Lbl_AantalBegrippenInDatabase", {4995, 4245, 2745, 270}}};
+        for (const auto &line : lines) {
+            auto *label = about->findChild<QLabel *>(QString::fromLatin1(line.name));
+            const QRect place
+                = DesignFonts::twips(line.twips.x(), line.twips.y(), line.twips.width(), line.twips.height());
+            const int needed = label->fontMetrics().horizontalAdvance(label->text()) + 2;
+            QCOMPARE(label->width(), std::max(needed, place.width()));
+            QVERIFY2(qAbs(label->geometry().center().x() - place.center().x()) <= 1, line.name);
+            QCOMPARE(label->y(), place.y());
+            QCOMPARE(label->height(), place.height());
+        }
         const QRect screen = about->screen()->geometry();
         QVERIFY(qAbs(about->frameGeometry().center().x() - screen.center().x()) <= 1);
         about->accept();
@@ -160,6 +161,28 @@ void TestWindows::aboutLinkColours()
         about->accept();
     });
     menuItem(QStringLiteral("mnu_info"), 0)->trigger();
+}
+
+// At scale 1 the picture is drawn pixel for pixel: beside the texts, where
+// nothing else lies, the window shows the small picture itself.
+void TestWindows::aboutPicture()
+{
+    start(3);
+    int checked = 0;
+    whenModalOpens<FrmAbout3D>([&checked](FrmAbout3D *about) {
+        QCOMPARE(about->devicePixelRatioF(), 1.0);
+        const QImage shot = about->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage picture = QImage(QStringLiteral(":/about.bmp")).convertToFormat(QImage::Format_RGB32);
+        QVERIFY(!picture.isNull());
+        int differing = 0;
+        for (int y = 40; y < 80; ++y)
+            for (int x = 250; x < 290; ++x, ++checked)
+                differing += shot.pixel(x, y) != picture.pixel(x, y);
+        QCOMPARE(differing, 0);
+        about->accept();
+    });
+    menuItem(QStringLiteral("mnu_info"), 0)->trigger();
+    QCOMPARE(checked, 1600);
 }
 
 void TestWindows::aboutLinksOpenTheirTargets()
@@ -329,10 +352,16 @@ void TestWindows::countryCodeRows()
 void TestWindows::countryCodesWindow()
 {
     start(3);
+    f->window->move(0, 0);
     for (int opening = 0; opening < 2; ++opening) {
         bool checked = false;
         whenModalOpens<FrmLandenCodes>([&checked](FrmLandenCodes *codes) {
             QCOMPARE(codes->windowTitle(), QStringLiteral("Landencodes"));
+            // Centred on the screen, not on the main window (to within the
+            // frame's edge, which is known only once the window shows).
+            const QRect screen = codes->screen()->geometry();
+            QVERIFY(qAbs(codes->frameGeometry().center().x() - screen.center().x()) <= 4);
+            QVERIFY(qAbs(codes->frameGeometry().center().y() - screen.center().y()) <= 4);
             auto *list = codes->findChild<QListWidget *>(QStringLiteral("Lst_LandenCodes"));
             QCOMPARE(list->count(), 252); // not 504 on the second opening
             QVERIFY(list->selectedItems().isEmpty());
@@ -368,10 +397,14 @@ void TestWindows::shortcutLines()
 void TestWindows::shortcutWindow()
 {
     start(3);
+    f->window->move(0, 0);
     for (int opening = 0; opening < 2; ++opening) {
         bool checked = false;
         whenModalOpens<FrmSneltoetsen>([&checked](FrmSneltoetsen *keys) {
             QCOMPARE(keys->windowTitle(), QStringLiteral("Sneltoetsen"));
+            const QRect screen = keys->screen()->geometry();
+            QVERIFY(qAbs(keys->frameGeometry().center().x() - screen.center().x()) <= 4);
+            QVERIFY(qAbs(keys->frameGeometry().center().y() - screen.center().y()) <= 4);
             QCOMPARE(keys->helpCaption(), ShortcutKeys::helpText()); // rebuilt, not appended to
             const QString shown = keys->findChild<QLabel *>(QStringLiteral("Lbl_Help"))->text();
             const QStringList lines = shown.split(u'\n', Qt::SkipEmptyParts);

@@ -26,7 +26,7 @@ bool MemorySettingsStore::commit()
 bool FakePlatform::openWithShell(const QString &target)
 {
     opened.append(target);
-    return true;
+    return !failOpen;
 }
 
 } // namespace Woord::Test

@@ -46,6 +46,7 @@ public:
         QStringLiteral("/opt/woordorakelaar"), QStringLiteral("woordorakelaar"), 1, 0, 4, QStringLiteral("WLK-Velde")};
     QTime time{12, 0};
     bool otherInstanceRunning = false;
+    bool failOpen = false; // the shell cannot open what it is given
 
     QList<Message> messages;
     QStringList opened;

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
+#include <QMenu>
 #include <QTest>
 
 namespace Woord::Test {
@@ -29,9 +31,14 @@ QList<Entry> MainWindowFixture::numberedEntries(int count)
     return entries;
 }
 
-FrmHoofd::LoadOutcome MainWindowFixture::start()
+void MainWindowFixture::make()
 {
     window = std::make_unique<FrmHoofd>(platform, state);
+}
+
+FrmHoofd::LoadOutcome MainWindowFixture::start()
+{
+    make();
     return window->Form_Load();
 }
 
@@ -43,6 +50,31 @@ bool MainWindowFixture::startShown(int entries)
     window->show();
     QApplication::setActiveWindow(window.get());
     return QTest::qWaitForWindowActive(window.get());
+}
+
+void MainWindowFixture::goTo(int entry)
+{
+    state.CurrRecord = entry;
+    window->ShowRecord();
+    window->SyncListIndex();
+}
+
+QAction *MainWindowFixture::menuItem(const QString &menu, int index) const
+{
+    return control<QMenu>(menu)->actions().at(index);
+}
+
+QString MainWindowFixture::status() const
+{
+    return control<QLabel>(QStringLiteral("Lbl_StatusHelp"))->text();
+}
+
+void MainWindowFixture::moveOver(QWidget *widget, QPoint at)
+{
+    if (at.isNull())
+        at = widget->rect().center();
+    QTest::mouseMove(widget, at);
+    QApplication::processEvents();
 }
 
 QString MainWindowFixture::glossaryPath() const

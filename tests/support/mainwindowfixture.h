@@ -5,9 +5,12 @@
 #include "support/fakeplatform.h"
 #include "support/wodbytes.h"
 
+#include <QObject>
 #include <QTemporaryDir>
 
 #include <memory>
+
+class QAction;
 
 namespace Woord::Test {
 
@@ -21,11 +24,23 @@ struct MainWindowFixture {
     // Entries "Begrip 0001" ... with descriptions "Beschrijving van begrip 1" ...
     static QList<Entry> numberedEntries(int count);
 
+    // Makes the main window without loading anything.
+    void make();
     // Makes the main window and runs its load handling.
     FrmHoofd::LoadOutcome start();
     // With a glossary of numbered entries: starts, shows and activates the
     // main window. False when any of that failed.
     bool startShown(int entries);
+
+    // Makes `entry` current and shows it, the list's row included.
+    void goTo(int entry);
+    // The item at `index` of the menu named `menu`.
+    QAction *menuItem(const QString &menu, int index) const;
+    // The status line's text.
+    QString status() const;
+    // Moves the mouse over `widget`, to `at` or else its middle, and lets the
+    // window react.
+    static void moveOver(QWidget *widget, QPoint at = {});
 
     template<typename T>
     T *control(const QString &name) const
@@ -42,6 +57,20 @@ struct MainWindowFixture {
     FakePlatform platform;
     AppState state;
     std::unique_ptr<FrmHoofd> window;
+};
+
+// The base of the main window's tests: every test function gets a fixture of
+// its own, `f`.
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+
+protected:
+    std::unique_ptr<MainWindowFixture> f;
+
+private slots:
+    void init() { f = std::make_unique<MainWindowFixture>(); }
+    void cleanup() { f.reset(); }
 };
 
 } // namespace Woord::Test
