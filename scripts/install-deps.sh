@@ -3,6 +3,7 @@
 # program on an X server of its own under a window manager), the benchmarks, the
 # fuzzer and the Debian package (validators, CPack's dpkg-shlibdeps and file,
 # lintian) need, and only those that are missing, so a second run costs nothing.
+# Packages named on the command line are installed with them.
 set -euo pipefail
 
 packages=(
@@ -14,6 +15,7 @@ packages=(
     qt6-qpa-plugins xvfb openbox xdotool x11-utils
     desktop-file-utils appstream
     dpkg-dev file lintian
+    "$@"
 )
 
 missing=()
