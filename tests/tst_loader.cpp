@@ -159,6 +159,10 @@ void TestLoader::outcome()
     if (status == LoadStatus::Loaded) {
         QCOMPARE(result.glossary.AantalBegrippen(), count);
         QCOMPARE(result.glossary.Begrippen(0), BegripRecord{});
+    } else {
+        // Never a partly filled table, even when entries were read before the failure.
+        QCOMPARE(result.glossary.AantalBegrippen(), 0);
+        QCOMPARE(result.glossary.Begrippen(1), BegripRecord{});
     }
 }
 
