@@ -114,6 +114,10 @@ void TestLint::findings_data()
     QTest::newRow("several words, each named once")
         << source("A\tJij en jouw, jou en uw; jij.\n") << false
         << QStringList{QStringLiteral("2: de beschrijving spreekt de lezer aan met “Jij”, “jouw”, “jou”, “uw”, “jij”")};
+    QTest::newRow("as the last word, without a period")
+        << source("A\tDat doe je\n") << false
+        << QStringList{QStringLiteral("2: de beschrijving eindigt niet op een punt"),
+                       QStringLiteral("2: de beschrijving spreekt de lezer aan met “je”")};
     QTest::newRow("inside other words") << source("A\tJeugd, bijou, menu, u2f en jeans.\n") << false << none;
     QTest::newRow("in a term") << source("Jij-vorm\tVorm die de lezer aanspreekt.\n") << false << none;
 
