@@ -111,6 +111,8 @@ void TestLoader::outcome_data()
         << wod(three, {}, "\"2026/12/09\"") << LoadStatus::OldFormat << ErrorKind::None << 3 << "2026/12/09";
     QTest::newRow("hyphens are an old format")
         << wod(three, {}, "\"09-12-2026\"") << LoadStatus::OldFormat << ErrorKind::None << 3 << "09-12-2026";
+    QTest::newRow("three characters with the slash third are enough")
+        << wod(three, {}, "\"09/\"") << LoadStatus::Loaded << ErrorKind::None << 3 << "09/";
     QTest::newRow("two-character date is an old format")
         << wod(three, {}, "\"9/\"") << LoadStatus::OldFormat << ErrorKind::None << 3 << "9/";
     QTest::newRow("empty date is an old format")
