@@ -231,6 +231,20 @@ void TestWodTool::sourceProblems_data()
     QTest::newRow("control character") << source("Bit\tEen\x03"
                                                  "bit\n")
                                        << 2 << 8 << QStringLiteral("U+0003");
+    QTest::newRow("last control character")
+        << source("Bit\tEen\x1f\n") << 2 << 8 << QStringLiteral("stuurteken U+001F");
+    QTest::newRow("delete character") << source("Bit\tEen\x7f\n") << 2 << 8 << QStringLiteral("stuurteken U+007F");
+    QTest::newRow("next line") << source("Bit\tEen\xc2\x85\n") << 2 << 8 << QStringLiteral("regeleinde");
+    QTest::newRow("line separator") << source("Bit\tEen\xe2\x80\xa8\n") << 2 << 8 << QStringLiteral("regeleinde");
+    QTest::newRow("paragraph separator") << source("Bit\tEen\xe2\x80\xa9\n") << 2 << 8 << QStringLiteral("regeleinde");
+    QTest::newRow("code 0x81, no character in Windows-1252")
+        << source("Bit\tEen\xc2\x81\n") << 2 << 8 << QStringLiteral("U+0081 (\"\u0081\") bestaat niet in Windows-1252");
+    QTest::newRow("code 0x9D, no character in Windows-1252")
+        << source("Bit\tEen\xc2\x9d\n") << 2 << 8 << QStringLiteral("bestaat niet in Windows-1252");
+    QTest::newRow("the term too long") << source(QByteArray(32768, 'x') + "\tBeschrijving.\n") << 2 << 1
+                                       << QStringLiteral("het begrip is langer dan 32767 tekens");
+    QTest::newRow("the description too long") << source("Bit\t" + QByteArray(32768, 'x') + "\n") << 2 << 5
+                                              << QStringLiteral("de beschrijving is langer dan 32767 tekens");
     QTest::newRow("empty term") << source("\tZonder begrip\n") << 2 << 1 << QStringLiteral("het begrip is leeg");
     QTest::newRow("no tab") << source("Bit Een bit\n") << 2 << 0 << QStringLiteral("geen tab");
     QTest::newRow("invalid UTF-8") << source("Bit\tEen \xe9\xe9n\n") << 2 << 0 << QStringLiteral("UTF-8");
