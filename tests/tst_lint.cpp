@@ -77,6 +77,10 @@ void TestLint::findings_data()
         << QStringList{QStringLiteral("2: “Zie B.” verwijst naar een verwijzing (“Zie C.” op regel 3)")};
     QTest::newRow("see as a sentence is no cross-reference")
         << source("A\tZie de handleiding. Daar staat het.\n") << false << none;
+    QTest::newRow("see without its period is no cross-reference")
+        << source("Browser\tProgramma.\nWebbrowser\tZie Browser\n") << false
+        << QStringList{QStringLiteral("3: de beschrijving eindigt niet op een punt")};
+    QTest::newRow("see also as the whole description") << source("A\tZie ook: B.\nB\tb.\n") << false << none;
     QTest::newRow("see also names terms") << source("A\tTekst. Zie ook: B, C.\nB\tb.\nC\tc.\n") << false << none;
     QTest::newRow("see also names no term")
         << source("A\tTekst. Zie ook: B, D.\nB\tb.\n") << false
