@@ -162,6 +162,7 @@ private slots:
     void sourceProblems_data();
     void sourceProblems();
     void tooManyEntries();
+    void byteOrderMark();
     void sortOption();
     void packUnpackRoundTrip();
     void checkNamesTheEntry_data();
@@ -290,8 +291,26 @@ void TestWodTool::tooManyEntries()
     QCOMPARE(result.problem->line, 32769);
     QVERIFY(result.problem->message.contains(QStringLiteral("meer dan 32767")));
 
+    // Read as a whole, the lines past the limit are one problem, not one each.
+    const QByteArray twoMore = text + "t200000\td\nt200001\td\n";
+    const WodPack::SourceReport report = WodPack::parseWholeSource(twoMore, WodPack::Ordering::MustBeSorted);
+    QCOMPARE(report.problems.size(), 1);
+    QCOMPARE(report.problems.first().line, 32769);
+    QCOMPARE(report.source.entries.size(), 32767);
+
     text.chop(QByteArray("t132767\td\n").size());
     QVERIFY(!WodPack::parseSource(text, WodPack::Ordering::MustBeSorted).problem);
+}
+
+// A source saved with a byte order mark reads as one without.
+void TestWodTool::byteOrderMark()
+{
+    const WodPack::ParseResult result
+        = WodPack::parseSource("\xEF\xBB\xBF# datum: 09/12/2026\nBit\tEen bit.\n", WodPack::Ordering::MustBeSorted);
+    QVERIFY(!result.problem);
+    QCOMPARE(result.source.date, QStringLiteral("09/12/2026"));
+    QCOMPARE(result.source.entries.size(), 1);
+    QCOMPARE(result.source.entries.first().term, QStringLiteral("Bit"));
 }
 
 void TestWodTool::sortOption()
