@@ -58,6 +58,7 @@ private slots:
     void onlyRegularFilesAreRead();
     void largerThanAnyGlossary();
     void pathsTooLongAreNotFound();
+    void newBytesDropTheEntries();
     void messages();
 };
 
@@ -350,6 +351,16 @@ void TestLoader::pathsTooLongAreNotFound()
     QCOMPARE(testHeaderFile(absurd).error, ErrorKind::FileNotFound);
     QCOMPARE(LoadDatabaseFile(absurd).error, ErrorKind::FileNotFound);
     QCOMPARE(openFailure(dir.filePath(QStringLiteral("a/b/c/") + QString(5000, u'c'))), ErrorKind::FileNotFound);
+}
+
+// The spans of the entries point into the bytes: new bytes leave none of them.
+void TestLoader::newBytesDropTheEntries()
+{
+    LoadResult load = LoadDatabase(wod(three));
+    QCOMPARE(load.glossary.AantalBegrippen(), 3);
+    load.glossary.adoptBytes(wod({}));
+    QCOMPARE(load.glossary.AantalBegrippen(), 0);
+    QCOMPARE(load.glossary.Begrip(1), QString());
 }
 
 void TestLoader::messages()
