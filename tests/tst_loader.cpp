@@ -167,6 +167,8 @@ void TestLoader::outcome()
         QCOMPARE(result.glossary.AantalBegrippen(), 0);
         QCOMPARE(result.glossary.Begrippen(1), BegripRecord{});
     }
+    if (status == LoadStatus::Failed)
+        QVERIFY(result.glossary.storedBytes().isEmpty());
 }
 
 void TestLoader::threeEntries()
@@ -258,6 +260,16 @@ void TestLoader::headerFromTheFile_data()
                                                            << HeaderCheck::Matches << ErrorKind::None;
     QTest::newRow("after blanks, quote never closed")
         << blanks + blanks + '"' + header << HeaderCheck::Matches << ErrorKind::None;
+    // The file is read a mebibyte at a time: the header across that edge, and
+    // the character after the header just past it.
+    const qsizetype chunk = 1024 * 1024;
+    QTest::newRow("header across the end of the first MiB")
+        << QByteArray(chunk - 10, ' ') + '"' + header + '"' << HeaderCheck::Matches << ErrorKind::None;
+    QTest::newRow("header ends the first MiB, one character more after it")
+        << QByteArray(chunk - 1 - header.size(), ' ') + '"' + header + "x\"" << HeaderCheck::WrongLayout
+        << ErrorKind::None;
+    QTest::newRow("closing quote ends the first MiB")
+        << QByteArray(chunk - 2 - header.size(), ' ') + '"' + header + '"' << HeaderCheck::Matches << ErrorKind::None;
     QTest::newRow("one character more") << blanks + '"' + header + "x\"" << HeaderCheck::WrongLayout << ErrorKind::None;
     QTest::newRow("one character less") << '"' + header.chopped(1) + '"' << HeaderCheck::WrongLayout << ErrorKind::None;
     QTest::newRow("not quoted") << blanks + header << HeaderCheck::WrongLayout << ErrorKind::None;
