@@ -157,6 +157,10 @@ void TestLint::findings_data()
     QTest::newRow("out of order") << source("B\tb.\nA\ta.\n") << false
                                   << QStringList{
                                          QStringLiteral("3: teken 1: “A” hoort alfabetisch vóór “B” (regel 2)")};
+    QTest::newRow("out of order in two places")
+        << source("B\tb.\nA\ta.\nD\td.\nC\tc.\n") << false
+        << QStringList{QStringLiteral("3: teken 1: “A” hoort alfabetisch vóór “B” (regel 2)"),
+                       QStringLiteral("5: teken 1: “C” hoort alfabetisch vóór “D” (regel 4)")};
     QTest::newRow("out of order, to be sorted") << source("B\tb.\nA\ta.\n") << true << none;
     QTest::newRow("no date line") << QByteArray("A\ta.\n") << false
                                   << QStringList{QStringLiteral("1: geen regel “# datum: dd/mm/jjjj”")};

@@ -163,6 +163,7 @@ private slots:
     void sourceProblems();
     void tooManyEntries();
     void byteOrderMark();
+    void acceptedAtTheEdges();
     void sortOption();
     void packUnpackRoundTrip();
     void checkNamesTheEntry_data();
@@ -300,6 +301,21 @@ void TestWodTool::tooManyEntries()
 
     text.chop(QByteArray("t132767\td\n").size());
     QVERIFY(!WodPack::parseSource(text, WodPack::Ordering::MustBeSorted).problem);
+}
+
+// The longest term and description a glossary holds, and a source that
+// starts with an empty line.
+void TestWodTool::acceptedAtTheEdges()
+{
+    const QByteArray longest(32767, 'x');
+    const WodPack::ParseResult result = WodPack::parseSource(
+        "\n# datum: 09/12/2026\n" + longest + "\t" + longest + "\n", WodPack::Ordering::MustBeSorted);
+    QVERIFY2(!result.problem, qPrintable(result.problem ? result.problem->toString() : QString()));
+    QCOMPARE(result.source.date, QStringLiteral("09/12/2026"));
+    QCOMPARE(result.source.entries.size(), 1);
+    QCOMPARE(result.source.entries.first().line, 3);
+    QCOMPARE(result.source.entries.first().term.size(), 32767);
+    QCOMPARE(result.source.entries.first().description.size(), 32767);
 }
 
 // A source saved with a byte order mark reads as one without.
