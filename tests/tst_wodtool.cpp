@@ -303,8 +303,8 @@ void TestWodTool::tooManyEntries()
     QVERIFY(!WodPack::parseSource(text, WodPack::Ordering::MustBeSorted).problem);
 }
 
-// The longest term and description a glossary holds, and a source that
-// starts with an empty line.
+// The longest term and description a glossary holds, a source that starts
+// with an empty line, and one with CR LF line ends.
 void TestWodTool::acceptedAtTheEdges()
 {
     const QByteArray longest(32767, 'x');
@@ -316,6 +316,13 @@ void TestWodTool::acceptedAtTheEdges()
     QCOMPARE(result.source.entries.first().line, 3);
     QCOMPARE(result.source.entries.first().term.size(), 32767);
     QCOMPARE(result.source.entries.first().description.size(), 32767);
+
+    // Lines may end in CR LF as well.
+    const WodPack::ParseResult crlf
+        = WodPack::parseSource("# datum: 09/12/2026\r\nBit\tEen bit.\r\n", WodPack::Ordering::MustBeSorted);
+    QVERIFY(!crlf.problem);
+    QCOMPARE(crlf.source.date, QStringLiteral("09/12/2026"));
+    QCOMPARE(crlf.source.entries.first().description, QStringLiteral("Een bit."));
 }
 
 // A source saved with a byte order mark reads as one without.
