@@ -164,6 +164,7 @@ private slots:
     void tooManyEntries();
     void byteOrderMark();
     void acceptedAtTheEdges();
+    void problemPlaceAndForeignFile();
     void sortOption();
     void packUnpackRoundTrip();
     void checkNamesTheEntry_data();
@@ -301,6 +302,21 @@ void TestWodTool::tooManyEntries()
 
     text.chop(QByteArray("t132767\td\n").size());
     QVERIFY(!WodPack::parseSource(text, WodPack::Ordering::MustBeSorted).problem);
+}
+
+// Where a problem is, as pack names it, and unpack refusing a file that does
+// not start as a glossary.
+void TestWodTool::problemPlaceAndForeignFile()
+{
+    QCOMPARE((WodPack::Problem{2, 0, QStringLiteral("fout")}).toString(), QStringLiteral("regel 2: fout"));
+    QCOMPARE((WodPack::Problem{2, 5, QStringLiteral("fout")}).toString(), QStringLiteral("regel 2, teken 5: fout"));
+
+    const QByteArray good
+        = WodPack::pack({{QStringLiteral("Bit"), QStringLiteral("Een bit."), 2}}, QStringLiteral("09/12/2026"));
+    QVERIFY(!WodPack::unpack(good).problem);
+    const WodPack::UnpackResult foreign = WodPack::unpack(QByteArray(good).replace("woordorakelaar", "Woordorakelaar"));
+    QVERIFY(foreign.problem);
+    QVERIFY(foreign.text.isEmpty());
 }
 
 // The longest term and description a glossary holds, a source that starts
