@@ -18,6 +18,9 @@ private slots:
     void lengthLimit();
     void codePage_data();
     void codePage();
+    void notInTheCodePage_data();
+    void notInTheCodePage();
+    void textWithOneHighCode();
 };
 
 void TestDecode::byteRule_data()
@@ -79,6 +82,8 @@ void TestDecode::everyPlainCodeRoundTrips()
     for (int k = 1; k <= 254; ++k) {
         for (int p = 0; p <= 254; ++p) {
             const unsigned char stored = Encrypt::encodeByte(static_cast<unsigned char>(p), k);
+            // Encoding never writes a NUL byte: code 0 and 255 decode alike, 255 is the one written.
+            QVERIFY2(stored != 0, qPrintable(QStringLiteral("key %1 code %2 encodes to 0").arg(k).arg(p)));
             QVERIFY2(Encrypt::decodeByte(stored, k) == p, qPrintable(QStringLiteral("key %1 code %2").arg(k).arg(p)));
         }
     }
@@ -104,6 +109,8 @@ void TestDecode::codePage_data()
     QTest::addColumn<int>("unicode");
 
     QTest::newRow("ASCII") << int('a') << int('a');
+    QTest::newRow("last ASCII code") << 0x7F << 0x7F;
+    QTest::newRow("no-break space, first after 0x9F") << 0xA0 << 0xA0;
     QTest::newRow("euro sign") << 0x80 << 0x20AC;
     QTest::newRow("left double quote") << 0x93 << 0x201C;
     QTest::newRow("undefined 0x81 stays a control") << 0x81 << 0x81;
@@ -121,6 +128,30 @@ void TestDecode::codePage()
 
     QCOMPARE(int(CodePage::toUnicode(static_cast<unsigned char>(code))), unicode);
     QCOMPARE(CodePage::fromUnicode(static_cast<char32_t>(unicode)), code);
+}
+
+void TestDecode::notInTheCodePage_data()
+{
+    QTest::addColumn<int>("unicode");
+    QTest::newRow("U+0080, whose code is the euro sign's") << 0x80;
+    QTest::newRow("U+009F, whose code is Y with diaeresis") << 0x9F;
+    QTest::newRow("first past Latin-1") << 0x100;
+    QTest::newRow("arrow") << 0x2192;
+}
+
+void TestDecode::notInTheCodePage()
+{
+    QFETCH(int, unicode);
+    QCOMPARE(CodePage::fromUnicode(static_cast<char32_t>(unicode)), -1);
+}
+
+// A text is mapped through the code page when any one of its bytes lies in
+// 0x80..0x9F, wherever it stands.
+void TestDecode::textWithOneHighCode()
+{
+    QCOMPARE(CodePage::toUnicode(QByteArrayView("prijs \x80 5")), QStringLiteral("prijs \u20AC 5"));
+    QCOMPARE(CodePage::toUnicode(QByteArrayView("\x9F")), QStringLiteral("\u0178"));
+    QCOMPARE(CodePage::toUnicode(QByteArrayView("caf\xE9 \x7F\xA0")), QStringLiteral("caf\u00E9 \u007F\u00A0"));
 }
 
 QTEST_APPLESS_MAIN(TestDecode)

@@ -85,6 +85,11 @@ void TestFieldReader::numbers_data()
     QTest::newRow("half rounds to even, down") << QByteArray("2.5") << ErrorKind::None << 2;
     QTest::newRow("half rounds to even, up") << QByteArray("3.5") << ErrorKind::None << 4;
     QTest::newRow("fraction rounds") << QByteArray("-1.7") << ErrorKind::None << -2;
+    QTest::newRow("nines in the fraction") << QByteArray("0.99") << ErrorKind::None << 1;
+    QTest::newRow("only a fraction") << QByteArray(".7") << ErrorKind::None << 1;
+    QTest::newRow("a zero inside the fraction") << QByteArray("2.50001") << ErrorKind::None << 3;
+    QTest::newRow("a point without digits is 0") << QByteArray("-.") << ErrorKind::None << 0;
+    QTest::newRow("spaces inside the quotes") << QByteArray("\"  42\"") << ErrorKind::None << 42;
     QTest::newRow("largest 32-bit") << QByteArray("2147483647") << ErrorKind::None << 2147483647;
     QTest::newRow("smallest 32-bit") << QByteArray("-2147483648") << ErrorKind::None << int(-2147483648LL);
     QTest::newRow("beyond 32 bits overflows") << QByteArray("2147483648") << ErrorKind::Overflow << 0;

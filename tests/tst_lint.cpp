@@ -77,6 +77,10 @@ void TestLint::findings_data()
         << QStringList{QStringLiteral("2: “Zie B.” verwijst naar een verwijzing (“Zie C.” op regel 3)")};
     QTest::newRow("see as a sentence is no cross-reference")
         << source("A\tZie de handleiding. Daar staat het.\n") << false << none;
+    QTest::newRow("see without its period is no cross-reference")
+        << source("Browser\tProgramma.\nWebbrowser\tZie Browser\n") << false
+        << QStringList{QStringLiteral("3: de beschrijving eindigt niet op een punt")};
+    QTest::newRow("see also as the whole description") << source("A\tZie ook: B.\nB\tb.\n") << false << none;
     QTest::newRow("see also names terms") << source("A\tTekst. Zie ook: B, C.\nB\tb.\nC\tc.\n") << false << none;
     QTest::newRow("see also names no term")
         << source("A\tTekst. Zie ook: B, D.\nB\tb.\n") << false
@@ -114,6 +118,10 @@ void TestLint::findings_data()
     QTest::newRow("several words, each named once")
         << source("A\tJij en jouw, jou en uw; jij.\n") << false
         << QStringList{QStringLiteral("2: de beschrijving spreekt de lezer aan met “Jij”, “jouw”, “jou”, “uw”, “jij”")};
+    QTest::newRow("as the last word, without a period")
+        << source("A\tDat doe je\n") << false
+        << QStringList{QStringLiteral("2: de beschrijving eindigt niet op een punt"),
+                       QStringLiteral("2: de beschrijving spreekt de lezer aan met “je”")};
     QTest::newRow("inside other words") << source("A\tJeugd, bijou, menu, u2f en jeans.\n") << false << none;
     QTest::newRow("in a term") << source("Jij-vorm\tVorm die de lezer aanspreekt.\n") << false << none;
 
@@ -149,6 +157,10 @@ void TestLint::findings_data()
     QTest::newRow("out of order") << source("B\tb.\nA\ta.\n") << false
                                   << QStringList{
                                          QStringLiteral("3: teken 1: “A” hoort alfabetisch vóór “B” (regel 2)")};
+    QTest::newRow("out of order in two places")
+        << source("B\tb.\nA\ta.\nD\td.\nC\tc.\n") << false
+        << QStringList{QStringLiteral("3: teken 1: “A” hoort alfabetisch vóór “B” (regel 2)"),
+                       QStringLiteral("5: teken 1: “C” hoort alfabetisch vóór “D” (regel 4)")};
     QTest::newRow("out of order, to be sorted") << source("B\tb.\nA\ta.\n") << true << none;
     QTest::newRow("no date line") << QByteArray("A\ta.\n") << false
                                   << QStringList{QStringLiteral("1: geen regel “# datum: dd/mm/jjjj”")};

@@ -58,6 +58,7 @@ private slots:
     void onlyRegularFilesAreRead();
     void largerThanAnyGlossary();
     void pathsTooLongAreNotFound();
+    void newBytesDropTheEntries();
     void messages();
 };
 
@@ -111,6 +112,8 @@ void TestLoader::outcome_data()
         << wod(three, {}, "\"2026/12/09\"") << LoadStatus::OldFormat << ErrorKind::None << 3 << "2026/12/09";
     QTest::newRow("hyphens are an old format")
         << wod(three, {}, "\"09-12-2026\"") << LoadStatus::OldFormat << ErrorKind::None << 3 << "09-12-2026";
+    QTest::newRow("three characters with the slash third are enough")
+        << wod(three, {}, "\"09/\"") << LoadStatus::Loaded << ErrorKind::None << 3 << "09/";
     QTest::newRow("two-character date is an old format")
         << wod(three, {}, "\"9/\"") << LoadStatus::OldFormat << ErrorKind::None << 3 << "9/";
     QTest::newRow("empty date is an old format")
@@ -159,7 +162,13 @@ void TestLoader::outcome()
     if (status == LoadStatus::Loaded) {
         QCOMPARE(result.glossary.AantalBegrippen(), count);
         QCOMPARE(result.glossary.Begrippen(0), BegripRecord{});
+    } else {
+        // Never a partly filled table, even when entries were read before the failure.
+        QCOMPARE(result.glossary.AantalBegrippen(), 0);
+        QCOMPARE(result.glossary.Begrippen(1), BegripRecord{});
     }
+    if (status == LoadStatus::Failed)
+        QVERIFY(result.glossary.storedBytes().isEmpty());
 }
 
 void TestLoader::threeEntries()
@@ -251,6 +260,16 @@ void TestLoader::headerFromTheFile_data()
                                                            << HeaderCheck::Matches << ErrorKind::None;
     QTest::newRow("after blanks, quote never closed")
         << blanks + blanks + '"' + header << HeaderCheck::Matches << ErrorKind::None;
+    // The file is read a mebibyte at a time: the header across that edge, and
+    // the character after the header just past it.
+    const qsizetype chunk = 1024 * 1024;
+    QTest::newRow("header across the end of the first MiB")
+        << QByteArray(chunk - 10, ' ') + '"' + header + '"' << HeaderCheck::Matches << ErrorKind::None;
+    QTest::newRow("header ends the first MiB, one character more after it")
+        << QByteArray(chunk - 1 - header.size(), ' ') + '"' + header + "x\"" << HeaderCheck::WrongLayout
+        << ErrorKind::None;
+    QTest::newRow("closing quote ends the first MiB")
+        << QByteArray(chunk - 2 - header.size(), ' ') + '"' + header + '"' << HeaderCheck::Matches << ErrorKind::None;
     QTest::newRow("one character more") << blanks + '"' + header + "x\"" << HeaderCheck::WrongLayout << ErrorKind::None;
     QTest::newRow("one character less") << '"' + header.chopped(1) + '"' << HeaderCheck::WrongLayout << ErrorKind::None;
     QTest::newRow("not quoted") << blanks + header << HeaderCheck::WrongLayout << ErrorKind::None;
@@ -344,6 +363,16 @@ void TestLoader::pathsTooLongAreNotFound()
     QCOMPARE(testHeaderFile(absurd).error, ErrorKind::FileNotFound);
     QCOMPARE(LoadDatabaseFile(absurd).error, ErrorKind::FileNotFound);
     QCOMPARE(openFailure(dir.filePath(QStringLiteral("a/b/c/") + QString(5000, u'c'))), ErrorKind::FileNotFound);
+}
+
+// The spans of the entries point into the bytes: new bytes leave none of them.
+void TestLoader::newBytesDropTheEntries()
+{
+    LoadResult load = LoadDatabase(wod(three));
+    QCOMPARE(load.glossary.AantalBegrippen(), 3);
+    load.glossary.adoptBytes(wod({}));
+    QCOMPARE(load.glossary.AantalBegrippen(), 0);
+    QCOMPARE(load.glossary.Begrip(1), QString());
 }
 
 void TestLoader::messages()

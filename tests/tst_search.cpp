@@ -41,6 +41,7 @@ private slots:
     void accentedCapitalsWithoutRareBytes_data();
     void accentedCapitalsWithoutRareBytes();
     void rawMatchOutsideFieldsSearchesOn();
+    void controlCharacter();
     void emptyGlossary();
     void notFoundMessage();
 };
@@ -53,6 +54,8 @@ void TestSearch::hits_data()
 
     QTest::newRow("term first") << "net" << 1 << 1;
     QTest::newRow("INTERNET") << "INTERNET" << 1 << 1;
+    QTest::newRow("capitals at both ends of A-Z") << "ZET SIGNALEN" << 1 << 5;
+    QTest::newRow("A as the search text") << "ACCENT" << 1 << 4;
     QTest::newRow("internet") << "internet" << 1 << 1;
     QTest::newRow("Internet") << "Internet" << 1 << 1;
     QTest::newRow("description only") << "stelsel" << 1 << 1;
@@ -70,6 +73,11 @@ void TestSearch::hits_data()
     QTest::newRow("trailing space not in text") << "Modem " << 1 << 0;
     QTest::newRow("not in Windows-1252") << "\u2192" << 1 << 0;
     QTest::newRow("start beyond the end") << "z" << 8 << 0;
+    QTest::newRow("start 0 is the first entry") << "internet" << 0 << 1;
+    QTest::newRow("start below 0 is the first entry") << "netwerk" << -5 << 2;
+    QTest::newRow("empty text is found where it starts") << "" << 3 << 3;
+    QTest::newRow("empty text from 0") << "" << 0 << 1;
+    QTest::newRow("empty text beyond the end") << "" << 8 << 0;
     QTest::newRow("last entry") << "\",\"" << 7 << 7;
     QTest::newRow("nowhere") << "qqqq" << 1 << 0;
 }
@@ -115,7 +123,13 @@ void TestSearch::accentedCapitalsWithoutRareBytes_data()
     QTest::newRow("Ça by ça") << "ça" << 2;
     QTest::newRow("Ça by ÇA") << "ÇA" << 2;
     QTest::newRow("ÀÖÞ by àöþ") << "àöþ" << 3;
+    QTest::newRow("ÀÖÞ by ÀÖÞ") << "ÀÖÞ" << 3;
+    QTest::newRow("Þ by þ") << "þ" << 3;
     QTest::newRow("× stays ×") << "×" << 3;
+    QTest::newRow("ß is no capital") << "ß" << 4;
+    QTest::newRow("ÿ is not ß") << "straÿe" << 0;
+    QTest::newRow("[ just after Z is no capital") << "[x]" << 4;
+    QTest::newRow("{ is not [") << "{x}" << 0;
     QTest::newRow("Ü is not u") << "uber" << 0;
 }
 
@@ -129,6 +143,7 @@ void TestSearch::accentedCapitalsWithoutRareBytes()
         {QStringLiteral("ÉÉN"), QStringLiteral("Telwoord.")},
         {QStringLiteral("Taal"), QStringLiteral("Ça va, ÜBER.")},
         {QStringLiteral("Tekens"), QStringLiteral("ÀÖÞ en ×.")},
+        {QStringLiteral("Straße"), QStringLiteral("Haken: [x].")},
     });
     TermSearch search(glossary);
     QCOMPARE(search.SearchTerms(text, 1), hit);
@@ -151,6 +166,17 @@ void TestSearch::rawMatchOutsideFieldsSearchesOn()
     QCOMPARE(search.SearchTerms(QStringLiteral("bcd"), 1), 3);
     QCOMPARE(search.SearchTerms(QStringLiteral("cd"), 1), 3);
     QCOMPARE(search.SearchTerms(QStringLiteral("bcd"), 4), 0);
+}
+
+// Code 0 is a character a text can hold, so it can be searched for.
+void TestSearch::controlCharacter()
+{
+    const QString withNul = QStringLiteral("a") + QChar(0) + QStringLiteral("b");
+    const Glossary glossary
+        = glossaryOf({{QStringLiteral("Eerste"), QStringLiteral("Niets.")}, {QStringLiteral("Nul"), withNul}});
+    TermSearch search(glossary);
+    QCOMPARE(search.SearchTerms(QString(QChar(0)), 1), 2);
+    QCOMPARE(search.SearchTerms(withNul, 1), 2);
 }
 
 void TestSearch::emptyGlossary()

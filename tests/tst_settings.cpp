@@ -69,6 +69,8 @@ void TestSettings::toInt16_data()
     QTest::newRow("below -32768 overflows") << "-40000" << ErrorKind::Overflow << 0;
     QTest::newRow("huge overflows") << QString(400, u'9') << ErrorKind::Overflow << 0;
     QTest::newRow("beyond double range overflows") << "1e999" << ErrorKind::Overflow << 0;
+    QTest::newRow("below the smallest double overflows too") << "1e-999" << ErrorKind::Overflow << 0;
+    QTest::newRow("tiny but a double rounds to 0") << "1e-300" << ErrorKind::None << 0;
     QTest::newRow("text") << "abc" << ErrorKind::TypeMismatch << 0;
     QTest::newRow("empty") << "" << ErrorKind::TypeMismatch << 0;
     QTest::newRow("decimal comma") << "1,5" << ErrorKind::TypeMismatch << 0;

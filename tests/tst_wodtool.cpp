@@ -162,6 +162,9 @@ private slots:
     void sourceProblems_data();
     void sourceProblems();
     void tooManyEntries();
+    void byteOrderMark();
+    void acceptedAtTheEdges();
+    void problemPlaceAndForeignFile();
     void sortOption();
     void packUnpackRoundTrip();
     void checkNamesTheEntry_data();
@@ -231,6 +234,20 @@ void TestWodTool::sourceProblems_data()
     QTest::newRow("control character") << source("Bit\tEen\x03"
                                                  "bit\n")
                                        << 2 << 8 << QStringLiteral("U+0003");
+    QTest::newRow("last control character")
+        << source("Bit\tEen\x1f\n") << 2 << 8 << QStringLiteral("stuurteken U+001F");
+    QTest::newRow("delete character") << source("Bit\tEen\x7f\n") << 2 << 8 << QStringLiteral("stuurteken U+007F");
+    QTest::newRow("next line") << source("Bit\tEen\xc2\x85\n") << 2 << 8 << QStringLiteral("regeleinde");
+    QTest::newRow("line separator") << source("Bit\tEen\xe2\x80\xa8\n") << 2 << 8 << QStringLiteral("regeleinde");
+    QTest::newRow("paragraph separator") << source("Bit\tEen\xe2\x80\xa9\n") << 2 << 8 << QStringLiteral("regeleinde");
+    QTest::newRow("code 0x81, no character in Windows-1252")
+        << source("Bit\tEen\xc2\x81\n") << 2 << 8 << QStringLiteral("U+0081 (\"\u0081\") bestaat niet in Windows-1252");
+    QTest::newRow("code 0x9D, no character in Windows-1252")
+        << source("Bit\tEen\xc2\x9d\n") << 2 << 8 << QStringLiteral("bestaat niet in Windows-1252");
+    QTest::newRow("the term too long") << source(QByteArray(32768, 'x') + "\tBeschrijving.\n") << 2 << 1
+                                       << QStringLiteral("het begrip is langer dan 32767 tekens");
+    QTest::newRow("the description too long") << source("Bit\t" + QByteArray(32768, 'x') + "\n") << 2 << 5
+                                              << QStringLiteral("de beschrijving is langer dan 32767 tekens");
     QTest::newRow("empty term") << source("\tZonder begrip\n") << 2 << 1 << QStringLiteral("het begrip is leeg");
     QTest::newRow("no tab") << source("Bit Een bit\n") << 2 << 0 << QStringLiteral("geen tab");
     QTest::newRow("invalid UTF-8") << source("Bit\tEen \xe9\xe9n\n") << 2 << 0 << QStringLiteral("UTF-8");
@@ -276,8 +293,63 @@ void TestWodTool::tooManyEntries()
     QCOMPARE(result.problem->line, 32769);
     QVERIFY(result.problem->message.contains(QStringLiteral("meer dan 32767")));
 
+    // Read as a whole, the lines past the limit are one problem, not one each.
+    const QByteArray twoMore = text + "t200000\td\nt200001\td\n";
+    const WodPack::SourceReport report = WodPack::parseWholeSource(twoMore, WodPack::Ordering::MustBeSorted);
+    QCOMPARE(report.problems.size(), 1);
+    QCOMPARE(report.problems.first().line, 32769);
+    QCOMPARE(report.source.entries.size(), 32767);
+
     text.chop(QByteArray("t132767\td\n").size());
     QVERIFY(!WodPack::parseSource(text, WodPack::Ordering::MustBeSorted).problem);
+}
+
+// Where a problem is, as pack names it, and unpack refusing a file that does
+// not start as a glossary.
+void TestWodTool::problemPlaceAndForeignFile()
+{
+    QCOMPARE((WodPack::Problem{2, 0, QStringLiteral("fout")}).toString(), QStringLiteral("regel 2: fout"));
+    QCOMPARE((WodPack::Problem{2, 5, QStringLiteral("fout")}).toString(), QStringLiteral("regel 2, teken 5: fout"));
+
+    const QByteArray good
+        = WodPack::pack({{QStringLiteral("Bit"), QStringLiteral("Een bit."), 2}}, QStringLiteral("09/12/2026"));
+    QVERIFY(!WodPack::unpack(good).problem);
+    const WodPack::UnpackResult foreign = WodPack::unpack(QByteArray(good).replace("woordorakelaar", "Woordorakelaar"));
+    QVERIFY(foreign.problem);
+    QVERIFY(foreign.text.isEmpty());
+}
+
+// The longest term and description a glossary holds, a source that starts
+// with an empty line, and one with CR LF line ends.
+void TestWodTool::acceptedAtTheEdges()
+{
+    const QByteArray longest(32767, 'x');
+    const WodPack::ParseResult result = WodPack::parseSource(
+        "\n# datum: 09/12/2026\n" + longest + "\t" + longest + "\n", WodPack::Ordering::MustBeSorted);
+    QVERIFY2(!result.problem, qPrintable(result.problem ? result.problem->toString() : QString()));
+    QCOMPARE(result.source.date, QStringLiteral("09/12/2026"));
+    QCOMPARE(result.source.entries.size(), 1);
+    QCOMPARE(result.source.entries.first().line, 3);
+    QCOMPARE(result.source.entries.first().term.size(), 32767);
+    QCOMPARE(result.source.entries.first().description.size(), 32767);
+
+    // Lines may end in CR LF as well.
+    const WodPack::ParseResult crlf
+        = WodPack::parseSource("# datum: 09/12/2026\r\nBit\tEen bit.\r\n", WodPack::Ordering::MustBeSorted);
+    QVERIFY(!crlf.problem);
+    QCOMPARE(crlf.source.date, QStringLiteral("09/12/2026"));
+    QCOMPARE(crlf.source.entries.first().description, QStringLiteral("Een bit."));
+}
+
+// A source saved with a byte order mark reads as one without.
+void TestWodTool::byteOrderMark()
+{
+    const WodPack::ParseResult result
+        = WodPack::parseSource("\xEF\xBB\xBF# datum: 09/12/2026\nBit\tEen bit.\n", WodPack::Ordering::MustBeSorted);
+    QVERIFY(!result.problem);
+    QCOMPARE(result.source.date, QStringLiteral("09/12/2026"));
+    QCOMPARE(result.source.entries.size(), 1);
+    QCOMPARE(result.source.entries.first().term, QStringLiteral("Bit"));
 }
 
 void TestWodTool::sortOption()
