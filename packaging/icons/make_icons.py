@@ -147,21 +147,8 @@ def draw_pixel_art(size):
 # ---------------------------------------------------------------------------
 
 def png_bytes(rows):
-    height, width = len(rows), len(rows[0])
-
-    def chunk(kind, data):
-        return (struct.pack(">I", len(data)) + kind + data
-                + struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF))
-
-    raw = bytearray()
-    for row in rows:
-        raw.append(0)   # no filter
-        for pixel in row:
-            raw += bytes(pixel)
-    header = struct.pack(">IIBBBBB", width, height, 8, 6, 0, 0, 0)   # 8-bit RGBA
-    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header)
-            + chunk(b"IDAT", zlib.compress(bytes(raw), 9)) + chunk(b"IEND", b""))
-
+    """An 8-bit RGBA PNG of rows, top to bottom."""
+    return make_art.png_bytes(len(rows[0]), len(rows), rows, alpha=True)
 
 def balloon_outline_path():
     """The balloon and its tail as one closed path: from the tail's tip along

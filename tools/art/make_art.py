@@ -344,6 +344,24 @@ def grid_to_vga(rows, size):
     return [[None if ch == "." else VGA_LETTERS[ch] for ch in row] for row in grid]
 
 
+# The bold question mark of the 32 x 32 icon, also drawn twice as large.
+QUESTION_MARK = [
+    "...####...",
+    ".########.",
+    ".###..###.",
+    "###....###",
+    ".......###",
+    "......###.",
+    ".....###..",
+    "....###...",
+    "....###...",
+    "....###...",
+    "..........",
+    "....###...",
+    "....###...",
+]
+
+
 # 16 x 16: a speech balloon with a question mark, drawn pixel by pixel so it
 # stays crisp at the size of a title bar or a task bar button.
 ICON16 = [
@@ -398,21 +416,7 @@ def draw_icon32():
             else:
                 pix[y][x] = VGA_LETTERS["W"]
 
-    question = [
-        "...####...",
-        ".########.",
-        ".###..###.",
-        "###....###",
-        ".......###",
-        "......###.",
-        ".....###..",
-        "....###...",
-        "....###...",
-        "....###...",
-        "..........",
-        "....###...",
-        "....###...",
-    ]
+    question = QUESTION_MARK
     ox, oy = 11, 6
     # a navy shadow one pixel to the lower right, then the blue glyph
     for layer, (dx, dy) in (("N", (1, 1)), ("B", (0, 0))):
@@ -478,21 +482,7 @@ def icon64_png():
             row.append(tuple(int(round(c)) for c in colour) + (int(round(255 * a)),))
         rows.append(row)
 
-    question = [
-        "...####...",
-        ".########.",
-        ".###..###.",
-        "###....###",
-        ".......###",
-        "......###.",
-        ".....###..",
-        "....###...",
-        "....###...",
-        "....###...",
-        "..........",
-        "....###...",
-        "....###...",
-    ]
+    question = QUESTION_MARK
     ox, oy = 22, 12
     for colour, (dx, dy) in ((navy, (2, 2)), (blue, (0, 0))):
         for j, line in enumerate(question):
