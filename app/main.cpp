@@ -1,6 +1,9 @@
+#include "glossary/prefetch.h"
 #include "mainwindow/appstate.h"
 #include "mainwindow/frmhoofd.h"
+#include "mainwindow/programinfo.h"
 #include "platform/qtplatform.h"
+#include "settings/config.h"
 #include "version.h"
 #include "widgets/designfonts.h"
 
@@ -40,17 +43,28 @@ private:
 
 int main(int argc, char *argv[])
 {
+    // Start-up runs on two threads where it can: the font configuration is
+    // read while the application object is made, and the glossary while the
+    // window is built.
+    Woord::DesignFonts::FontConfigurationLoader fontConfiguration;
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QString::fromUtf8(Woord::Version::companyName));
     QGuiApplication::setDesktopFileName(QString::fromUtf8(Woord::Version::desktopFileName));
-    Woord::DesignFonts::install();
 
     const bool unattended = qEnvironmentVariableIsSet("WOORDORAKELAAR_BENCH_QUIT_WHEN_SHOWN");
     Woord::QtPlatform platform;
     if (unattended)
         platform.answerMessagesAtOnce();
+    // Start-up takes the glossary read here when it is still the file it
+    // asks for.
+    Woord::GlossaryPrefetch prefetch;
+    prefetch.start(Woord::ProgramInfo::dataMap(platform.processFacts()) + Woord::readBijStart(platform.settings()));
+
+    fontConfiguration.wait();
+    Woord::DesignFonts::install();
     Woord::AppState state;
     Woord::FrmHoofd window(platform, state);
+    window.useGlossaryPrefetch(&prefetch);
     if (window.Form_Load() != Woord::FrmHoofd::LoadOutcome::Show)
         return 0;
     QuitWhenPainted quitWhenPainted;

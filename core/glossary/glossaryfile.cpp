@@ -80,8 +80,17 @@ ErrorKind GlossaryFile::open(const QString &path)
         CloseHandle(handle);
         return ErrorKind::PathFileAccess;
     }
+    BY_HANDLE_FILE_INFORMATION info;
+    if (!GetFileInformationByHandle(handle, &info)) {
+        CloseHandle(handle);
+        return ErrorKind::PathFileAccess;
+    }
     m_handle = handle;
     m_size = size.QuadPart;
+    const auto join = [](DWORD high, DWORD low) { return (quint64(high) << 32) | low; };
+    m_stamp = {info.dwVolumeSerialNumber, join(info.nFileIndexHigh, info.nFileIndexLow), m_size,
+               qint64(join(info.ftLastWriteTime.dwHighDateTime, info.ftLastWriteTime.dwLowDateTime)),
+               qint64(join(info.ftCreationTime.dwHighDateTime, info.ftCreationTime.dwLowDateTime))};
     return ErrorKind::None;
 }
 
@@ -100,6 +109,7 @@ void GlossaryFile::close()
         CloseHandle(m_handle);
     m_handle = nullptr;
     m_size = 0;
+    m_stamp = {};
 }
 
 static bool rewind(void *handle)
@@ -141,6 +151,10 @@ ErrorKind GlossaryFile::open(const QString &path)
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     m_fd = fd;
     m_size = info.st_size;
+    constexpr qint64 billion = 1'000'000'000;
+    m_stamp = {quint64(info.st_dev), quint64(info.st_ino), m_size,
+               qint64(info.st_mtim.tv_sec) * billion + info.st_mtim.tv_nsec,
+               qint64(info.st_ctim.tv_sec) * billion + info.st_ctim.tv_nsec};
     return ErrorKind::None;
 }
 
@@ -163,6 +177,7 @@ void GlossaryFile::close()
         ::close(m_fd);
     m_fd = -1;
     m_size = 0;
+    m_stamp = {};
 }
 
 static bool rewind(int fd)
@@ -208,6 +223,14 @@ ErrorKind openFailure(const QString &path)
 {
     GlossaryFile file;
     return file.open(path);
+}
+
+std::optional<FileStamp> stampOf(const QString &path)
+{
+    GlossaryFile file;
+    if (file.open(path) != ErrorKind::None)
+        return std::nullopt;
+    return file.stamp();
 }
 
 } // namespace Woord

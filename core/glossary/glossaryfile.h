@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
+
 // Opening and reading the glossary file. Only a regular file is ever read, and
 // it is read with ordinary reads into the program's own memory, so nothing
 // done to the file while or after it is read can reach the program; a FIFO,
@@ -25,6 +27,19 @@ inline constexpr qint64 maxGlossaryFileSize
     = (1 + 66 + 1 + 2) + (5 + 1 + 11 + 2) + (1 + 32767 + 1 + 2) + qint64(32767) * (2 * (1 + 32767 + 1) + 1 + 2);
 static_assert(maxGlossaryFileSize == 2'147'614'807);
 
+// What tells one version of a file from another: where it lies on the disk,
+// its size, and when it or its contents last changed. A file written anew, cut
+// short or put in another's place has another stamp.
+struct FileStamp {
+    quint64 device = 0;
+    quint64 file = 0;
+    qint64 size = 0;
+    qint64 modified = 0;
+    qint64 changed = 0;
+
+    bool operator==(const FileStamp &) const = default;
+};
+
 class GlossaryFile
 {
 public:
@@ -40,6 +55,8 @@ public:
     ErrorKind open(const QString &path);
 
     qint64 size() const { return m_size; }
+    // The stamp of the open file, as it was when it was opened.
+    const FileStamp &stamp() const { return m_stamp; }
 
     // Reads up to `count` bytes from the current position; returns the number
     // read (0 at the end), -1 on a failure.
@@ -60,9 +77,14 @@ private:
     int m_fd = -1;
 #endif
     qint64 m_size = 0;
+    FileStamp m_stamp;
 };
 
 // The failure that opening path gives, without keeping it open.
 ErrorKind openFailure(const QString &path);
+
+// The stamp of the regular file path names now; nothing when it cannot be
+// opened as the glossary is.
+std::optional<FileStamp> stampOf(const QString &path);
 
 } // namespace Woord

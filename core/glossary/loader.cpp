@@ -52,11 +52,17 @@ HeaderResult testHeaderFile(const QString &path)
     // which tells whether the field ends where the header does. An unquoted
     // first field ends at the header's comma at the latest, so it never
     // matches; as any first field that is there, it gives no failure.
-    constexpr qint64 chunk = 1024 * 1024;
-    QByteArray buffer(chunk, Qt::Uninitialized);
+    // The pieces grow from one page to 1 MiB: a header at the start, as
+    // nearly every file has it, costs one small read, and a long run of
+    // blanks before it is still read in large pieces.
+    constexpr qint64 firstChunk = 4096;
+    constexpr qint64 largestChunk = 1024 * 1024;
+    qint64 chunk = firstChunk;
+    QByteArray buffer;
     QByteArray quoted;
     bool inQuotes = false;
-    for (;;) {
+    for (;; chunk = std::min(chunk * 2, largestChunk)) {
+        buffer.resize(chunk);
         const qint64 count = file.read(buffer.data(), chunk);
         if (count < 0)
             return {HeaderCheck::Failed, ErrorKind::PathFileAccess};
@@ -146,7 +152,7 @@ LoadResult LoadDatabase(QByteArray data)
     return result;
 }
 
-LoadResult LoadDatabaseFile(const QString &path)
+LoadResult LoadDatabaseFile(const QString &path, FileStamp *stamp)
 {
     // The whole file is read into the program's own memory before anything
     // looks at it: a file changed, cut short or removed from now on cannot
@@ -154,8 +160,11 @@ LoadResult LoadDatabaseFile(const QString &path)
     GlossaryFile file;
     QByteArray bytes;
     ErrorKind error = file.open(path);
-    if (error == ErrorKind::None)
+    if (error == ErrorKind::None) {
+        if (stamp != nullptr)
+            *stamp = file.stamp();
         error = file.readAll(bytes);
+    }
     if (error != ErrorKind::None)
         return failed(LoadResult(), error, 0, 0);
     LoadResult result = LoadDatabase(std::move(bytes));

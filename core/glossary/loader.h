@@ -2,7 +2,6 @@
 
 #include "glossary/errorkind.h"
 #include "glossary/glossary.h"
-
 #include "glossary/glossaryfile.h"
 
 #include <QByteArrayView>
@@ -50,7 +49,8 @@ LoadResult LoadDatabase(QByteArrayView data);
 // The same, taking over the bytes instead of copying them.
 LoadResult LoadDatabase(QByteArray data);
 // Reads the whole file into memory first; a failure to open or read it, or
-// to find the memory for it, is a failed load.
-LoadResult LoadDatabaseFile(const QString &path);
+// to find the memory for it, is a failed load. Gives the stamp of the file
+// that was read, when it opened, through `stamp`.
+LoadResult LoadDatabaseFile(const QString &path, FileStamp *stamp = nullptr);
 
 } // namespace Woord

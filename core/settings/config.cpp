@@ -29,8 +29,13 @@ QList<ConfigProblem> Loadconfig(SettingsStore &store, const QString &programFold
             problems.append({key, result.error});
     }
 
-    values.BijStart = store.read(u"bijstart"_s, QString::fromUtf16(defaultBijStart));
+    values.BijStart = readBijStart(store);
     return problems;
+}
+
+QString readBijStart(SettingsStore &store)
+{
+    return store.read(u"bijstart"_s, QString::fromUtf16(defaultBijStart));
 }
 
 Message loadconfigMessage(const QString &title, ErrorKind error)

@@ -41,6 +41,10 @@ inline constexpr char16_t defaultBijStart[] = u"woordorakelaar.wod";
 // skipped silently and is not among them.
 QList<ConfigProblem> Loadconfig(SettingsStore &store, const QString &programFolder, ConfigValues &values);
 
+// The glossary's file name, "bijstart", read on its own: the name Loadconfig
+// reads.
+QString readBijStart(SettingsStore &store);
+
 // The message for a failed Loadconfig step.
 Message loadconfigMessage(const QString &title, ErrorKind error);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "glossary/prefetch.h"
 #include "mainwindow/appstate.h"
 #include "mainwindow/termlistmodel.h"
 #include "mainwindow/termlistview.h"
@@ -34,6 +35,9 @@ public:
         Unloaded, // the program was unloaded (settings saved) and ends
     };
     LoadOutcome Form_Load();
+    // A read of the glossary started before the window was built, which
+    // Form_Load takes where it may (see GlossaryPrefetch).
+    void useGlossaryPrefetch(GlossaryPrefetch *prefetch) { m_prefetch = prefetch; }
 
     // The four navigation steps; at either end they beep and change nothing.
     void PreviousRecord();
@@ -96,6 +100,7 @@ private:
     AppState &m_state;
     ProcessFacts m_facts; // read once, at start-up
     TermListModel m_model;
+    GlossaryPrefetch *m_prefetch = nullptr;
     bool m_unloaded = false;
     QString SearchStr;
     std::optional<TermSearch> m_search;

@@ -71,7 +71,10 @@ FrmHoofd::LoadOutcome FrmHoofd::Form_Load()
     }
 
     m_platform.setWaitCursor(true);
-    LoadResult load = LoadDatabaseFile(m_state.DatabasePad);
+    std::optional<LoadResult> prefetched;
+    if (m_prefetch != nullptr)
+        prefetched = m_prefetch->take(m_state.DatabasePad);
+    LoadResult load = prefetched ? std::move(*prefetched) : LoadDatabaseFile(m_state.DatabasePad);
     m_platform.setWaitCursor(false);
     switch (load.status) {
     case LoadStatus::Loaded:

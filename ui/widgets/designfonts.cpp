@@ -4,6 +4,11 @@
 #include <QStringList>
 
 #include <cmath>
+#include <system_error>
+
+#ifdef WOORD_HAVE_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
 
 using namespace Qt::StringLiterals;
 
@@ -35,6 +40,49 @@ void substitute(const QString &family, const QString &lookAlike)
 }
 
 } // namespace
+
+void loadFontConfiguration()
+{
+#ifdef WOORD_HAVE_FONTCONFIG
+    // The library's own start-up reads the system's configuration and then,
+    // only to list them, all the configuration files the system could turn
+    // on (some fifty), which costs about as much again. The same
+    // configuration loaded here and made current spares the toolkit that list.
+    FcConfig *config = FcConfigCreate();
+    if (config == nullptr)
+        return;
+    FcStrList *cacheDirs = nullptr;
+    const bool loaded = FcConfigParseAndLoad(config, nullptr, FcTrue)
+        && (cacheDirs = FcConfigGetCacheDirs(config)) != nullptr && FcStrListNext(cacheDirs) != nullptr
+        && FcConfigBuildFonts(config);
+    if (cacheDirs != nullptr)
+        FcStrListDone(cacheDirs);
+    // The current configuration lives as long as the program; older versions
+    // of the library take no reference of their own to it.
+    if (!loaded || !FcConfigSetCurrent(config))
+        FcConfigDestroy(config);
+#endif
+}
+
+FontConfigurationLoader::FontConfigurationLoader()
+{
+    try {
+        m_thread = std::thread(loadFontConfiguration);
+    } catch (const std::system_error &) {
+        loadFontConfiguration();
+    }
+}
+
+FontConfigurationLoader::~FontConfigurationLoader()
+{
+    wait();
+}
+
+void FontConfigurationLoader::wait()
+{
+    if (m_thread.joinable())
+        m_thread.join();
+}
 
 void install()
 {
