@@ -260,15 +260,25 @@ void TestLoader::headerFromTheFile_data()
                                                            << HeaderCheck::Matches << ErrorKind::None;
     QTest::newRow("after blanks, quote never closed")
         << blanks + blanks + '"' + header << HeaderCheck::Matches << ErrorKind::None;
-    // The file is read a mebibyte at a time: the header across that edge, and
-    // the character after the header just past it.
+    // The file is read in pieces of 4 KiB, 8 KiB and so on up to 1 MiB: the
+    // header across the edge of the first two, and the character after the
+    // header just past it.
+    for (const qsizetype edge : {4096, 4096 + 8192}) {
+        QTest::addRow("header across the end of the piece at %lld", qlonglong(edge))
+            << QByteArray(edge - 10, ' ') + '"' + header + '"' << HeaderCheck::Matches << ErrorKind::None;
+        QTest::addRow("header ends the piece at %lld, one character more after it", qlonglong(edge))
+            << QByteArray(edge - 1 - header.size(), ' ') + '"' + header + "x\"" << HeaderCheck::WrongLayout
+            << ErrorKind::None;
+        QTest::addRow("closing quote ends the piece at %lld", qlonglong(edge))
+            << QByteArray(edge - 2 - header.size(), ' ') + '"' + header + '"' << HeaderCheck::Matches
+            << ErrorKind::None;
+    }
     const qsizetype chunk = 1024 * 1024;
-    QTest::newRow("header across the end of the first MiB")
+    QTest::newRow("header across the first MiB")
         << QByteArray(chunk - 10, ' ') + '"' + header + '"' << HeaderCheck::Matches << ErrorKind::None;
-    QTest::newRow("header ends the first MiB, one character more after it")
-        << QByteArray(chunk - 1 - header.size(), ' ') + '"' + header + "x\"" << HeaderCheck::WrongLayout
-        << ErrorKind::None;
-    QTest::newRow("closing quote ends the first MiB")
+    QTest::newRow("header ends at 1 MiB, one character more after it") << QByteArray(chunk - 1 - header.size(), ' ')
+            + '"' + header + "x\"" << HeaderCheck::WrongLayout << ErrorKind::None;
+    QTest::newRow("closing quote at 1 MiB")
         << QByteArray(chunk - 2 - header.size(), ' ') + '"' + header + '"' << HeaderCheck::Matches << ErrorKind::None;
     QTest::newRow("one character more") << blanks + '"' + header + "x\"" << HeaderCheck::WrongLayout << ErrorKind::None;
     QTest::newRow("one character less") << '"' + header.chopped(1) + '"' << HeaderCheck::WrongLayout << ErrorKind::None;
