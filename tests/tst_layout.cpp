@@ -160,7 +160,8 @@ void TestLayout::fontsAndTexts()
     QFETCH(bool, bold);
 
     QWidget *control = f->control<QWidget>(name);
-    QCOMPARE(control->font().family(), family);
+    // The family, or its look-alike where the system lacks it.
+    QCOMPARE(control->font().family(), DesignFonts::family(family));
     QCOMPARE(control->font().pointSizeF(), points);
     QCOMPARE(control->font().bold(), bold);
     if (auto *label = qobject_cast<QLabel *>(control))
@@ -183,6 +184,9 @@ void TestLayout::standInFaces()
         || !QFontDatabase::families().contains(QStringLiteral("Liberation Sans")))
         QSKIP("the font packages the program depends on are not installed");
     QCOMPARE(QFontInfo(DesignFonts::tahoma(9.75)).family(), QStringLiteral("Tahoma"));
+    QCOMPARE(DesignFonts::font(QStringLiteral("MS Sans Serif"), 8.25).family(), QStringLiteral("Liberation Sans"));
+    QCOMPARE(DesignFonts::font(QStringLiteral("Arial"), 12).family(), QStringLiteral("Liberation Sans"));
+    QCOMPARE(DesignFonts::font(QStringLiteral("Courier New"), 12).family(), QStringLiteral("Liberation Mono"));
     QCOMPARE(QFontInfo(DesignFonts::font(QStringLiteral("MS Sans Serif"), 8.25)).family(),
              QStringLiteral("Liberation Sans"));
     QCOMPARE(DesignFonts::font(QStringLiteral("MS Sans Serif"), 8.25).stretch(), 96);

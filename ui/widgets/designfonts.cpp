@@ -1,6 +1,7 @@
 #include "widgets/designfonts.h"
 
 #include <QFontDatabase>
+#include <QHash>
 #include <QStringList>
 
 #include <cmath>
@@ -18,6 +19,9 @@ namespace {
 
 // How wide the stand-in for MS Sans Serif is drawn, in percent.
 int sansSerifStretch = QFont::Unstretched;
+// The look-alikes in use, by the lower-case name of the family they stand in
+// for.
+QHash<QString, QString> lookAlikes;
 
 bool hasFamily(const QString &family)
 {
@@ -33,10 +37,16 @@ void addFromFolder(const QString &family, const QStringList &files)
         QFontDatabase::addApplicationFont(u"/usr/share/wine/fonts/"_s + file);
 }
 
+void standIn(const QString &family, const QString &lookAlike)
+{
+    QFont::insertSubstitution(family, lookAlike);
+    lookAlikes.insert(family.toLower(), lookAlike);
+}
+
 void substitute(const QString &family, const QString &lookAlike)
 {
     if (!hasFamily(family) && hasFamily(lookAlike))
-        QFont::insertSubstitution(family, lookAlike);
+        standIn(family, lookAlike);
 }
 
 } // namespace
@@ -99,16 +109,21 @@ void install()
     // widths at 8 points to within a pixel or two a word.
     substitute(u"Tahoma"_s, u"DejaVu Sans"_s);
     if (!hasFamily(u"MS Sans Serif"_s) && hasFamily(u"Liberation Sans"_s)) {
-        QFont::insertSubstitution(u"MS Sans Serif"_s, u"Liberation Sans"_s);
+        standIn(u"MS Sans Serif"_s, u"Liberation Sans"_s);
         sansSerifStretch = 96;
     }
     substitute(u"Arial"_s, u"Liberation Sans"_s);
     substitute(u"Courier New"_s, u"Liberation Mono"_s);
 }
 
+QString family(const QString &design)
+{
+    return lookAlikes.value(design.toLower(), design);
+}
+
 QFont font(const QString &family, double points, bool bold)
 {
-    QFont f(family);
+    QFont f(DesignFonts::family(family));
     f.setPointSizeF(points);
     f.setBold(bold);
     // Set for every family, so that a control's font never takes the

@@ -36,6 +36,12 @@ private:
 // application object exists.
 void install();
 
+// The family a design font is asked for by: the family itself, or where the
+// system lacks it, its look-alike (asked for by its own name, a family the
+// system lacks would first be sought among all the system's fonts).
+QString family(const QString &design);
+
+// A design font, in family(design).
 QFont font(const QString &family, double points, bool bold = false);
 QFont tahoma(double points, bool bold = false);
 
