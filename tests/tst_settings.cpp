@@ -35,6 +35,7 @@ private slots:
     void saveConfigWritesEveryKeyInOrder();
     void usageCountAtItsLargest();
     void nativeStoreRoundTrip();
+    void handEditedValueWithBareCommas();
     void unwritableStoreKeepsItsFile();
 
 private:
@@ -87,6 +88,9 @@ void TestSettings::toInt16_data()
     QTest::newRow("signed exponent") << "15E-1" << ErrorKind::None << 2;
     QTest::newRow("exponent alone") << "e5" << ErrorKind::TypeMismatch << 0;
     QTest::newRow("tabs and line ends around") << "\t12\r\n" << ErrorKind::None << 12;
+    QTest::newRow("vertical tab and form feed around") << "\v\f12\f\v" << ErrorKind::None << 12;
+    QTest::newRow("a lone carriage return after") << "12\r" << ErrorKind::None << 12;
+    QTest::newRow("a line feed before") << "\n12" << ErrorKind::None << 12;
     QTest::newRow("blank inside") << "1 2" << ErrorKind::TypeMismatch << 0;
     QTest::newRow("digits of another script") << QStringLiteral("\u0661\u0662") << ErrorKind::TypeMismatch << 0;
     QTest::newRow("no-break space around") << QStringLiteral("\u00a012") << ErrorKind::TypeMismatch << 0;
@@ -256,6 +260,33 @@ void TestSettings::nativeStoreRoundTrip()
     QCOMPARE(values.Gebruik, qint16(2));
     QCOMPARE(values.Links, qint16(1500));
     QCOMPARE(values.Boven, qint16(450));
+}
+
+// A value edited by hand with bare commas in it reads as the text it is.
+void TestSettings::handEditedValueWithBareCommas()
+{
+#ifndef Q_OS_WIN
+    const QString file = m_configHome.filePath(QStringLiteral("WLK-Velde.conf"));
+    QFile::remove(file);
+    {
+        QFile raw(file);
+        QVERIFY(raw.open(QIODevice::WriteOnly));
+        raw.write("[Woordorakelaar]\nbijstart=eerste,tweede,derde\ngebruik=1,5\nboven=300\n");
+    }
+    QSettingsStore store;
+    QCOMPARE(store.read(QStringLiteral("bijstart"), QString()), QStringLiteral("eerste,tweede,derde"));
+    QCOMPARE(store.read(QStringLiteral("gebruik"), QString()), QStringLiteral("1,5"));
+    ConfigValues values;
+    const QList<ConfigProblem> problems = Loadconfig(store, QString(), values);
+    QCOMPARE(problems.size(), 1);
+    QCOMPARE(problems.first().key, QStringLiteral("gebruik"));
+    QCOMPARE(problems.first().error, ErrorKind::TypeMismatch);
+    QCOMPARE(values.BijStart, QStringLiteral("eerste,tweede,derde"));
+    QCOMPARE(values.Boven, qint16(300));
+    QVERIFY(QFile::remove(file));
+#else
+    QSKIP("The native store is the registry");
+#endif
 }
 
 void TestSettings::unwritableStoreKeepsItsFile()

@@ -169,6 +169,10 @@ private slots:
     void packUnpackRoundTrip();
     void checkNamesTheEntry_data();
     void checkNamesTheEntry();
+    void dates_data();
+    void dates();
+    void unpackNamesTheCharacter_data();
+    void unpackNamesTheCharacter();
     void escapedTerms_data();
     void escapedTerms();
     void roundTripIsLossless_data();
@@ -363,6 +367,17 @@ void TestWodTool::sortOption()
     QCOMPARE(
         terms,
         (QStringList{QStringLiteral("Adres"), QStringLiteral("bit"), QStringLiteral("Byte"), QStringLiteral("Één")}));
+
+    // The same term more than once keeps its lines in their order.
+    const WodPack::ParseResult same = WodPack::parseSource(
+        source("Bit\tEen\nAdres\tPlaats\nBit\tTwee\nBit\tDrie\nAdres\tNog een\n"), WodPack::Ordering::SortThem);
+    QVERIFY(!same.problem);
+    QCOMPARE(termsOf(same.source.entries),
+             (QStringList{QStringLiteral("Adres"), QStringLiteral("Adres"), QStringLiteral("Bit"),
+                          QStringLiteral("Bit"), QStringLiteral("Bit")}));
+    QCOMPARE(descriptionsOf(same.source.entries),
+             (QStringList{QStringLiteral("Plaats"), QStringLiteral("Nog een"), QStringLiteral("Een"),
+                          QStringLiteral("Twee"), QStringLiteral("Drie")}));
 }
 
 void TestWodTool::packUnpackRoundTrip()
@@ -435,6 +450,91 @@ void TestWodTool::checkNamesTheEntry()
     QVERIFY(result.problem);
     QCOMPARE(result.problem->line, entry);
     QVERIFY2(result.problem->message.contains(message), qPrintable(result.problem->message));
+}
+
+// A character a source cannot hold is named by entry and place, counted from
+// 1, alike by unpack and check.
+void TestWodTool::unpackNamesTheCharacter_data()
+{
+    QTest::addColumn<QByteArray>("stored"); // the scrambled text of entry 2's description
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("message");
+
+    // Scrambled, "a" is "h", a tab 0x10, a line feed 0x11 and code 0x81 0x88.
+    QTest::newRow("tab first") << QByteArray("\x10hh") << 1 << QStringLiteral("tab");
+    QTest::newRow("tab third") << QByteArray("hh\x10") << 3 << QStringLiteral("tab");
+    QTest::newRow("line feed second") << QByteArray("h\x11h") << 2 << QStringLiteral("regeleinde");
+    QTest::newRow("code 0x81 last") << QByteArray("hhhh\x88") << 5 << QStringLiteral("U+0081");
+}
+
+void TestWodTool::unpackNamesTheCharacter()
+{
+    QFETCH(QByteArray, stored);
+    QFETCH(int, column);
+    QFETCH(QString, message);
+
+    const QByteArray good = WodPack::pack(
+        {{QStringLiteral("A"), QStringLiteral("a"), 2}, {QStringLiteral("B"), QStringLiteral("bcd"), 3}},
+        QStringLiteral("09/12/2026"));
+    const QByteArray wod = QByteArray(good).replace("\"ijk\"", '"' + stored + '"');
+    QVERIFY(wod != good);
+
+    const WodPack::UnpackResult unpacked = WodPack::unpack(wod);
+    QVERIFY(unpacked.problem);
+    QVERIFY(unpacked.text.isEmpty());
+    QCOMPARE(unpacked.problem->line, 2);
+    QCOMPARE(unpacked.problem->column, column);
+    QVERIFY2(unpacked.problem->message.contains(message), qPrintable(unpacked.problem->message));
+
+    const WodPack::CheckResult checked = WodPack::check(wod);
+    QVERIFY(checked.problem);
+    QCOMPARE(checked.problem->line, 2);
+    QCOMPARE(checked.problem->column, column);
+    QCOMPARE(checked.problem->message, unpacked.problem->message);
+}
+
+// The date a source gives, by a date line or --date: exactly dd/mm/yyyy, and
+// a day that exists.
+void TestWodTool::dates_data()
+{
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<bool>("valid");
+
+    QTest::newRow("ordinary day") << QStringLiteral("09/12/2026") << true;
+    QTest::newRow("leap day") << QStringLiteral("29/02/2024") << true;
+    QTest::newRow("first and last day of the year") << QStringLiteral("01/01/0001") << true;
+    QTest::newRow("31 December 9999") << QStringLiteral("31/12/9999") << true;
+    QTest::newRow("no leap day") << QStringLiteral("29/02/2023") << false;
+    QTest::newRow("day 0") << QStringLiteral("00/12/2026") << false;
+    QTest::newRow("month 13") << QStringLiteral("09/13/2026") << false;
+    QTest::newRow("one-digit day") << QStringLiteral("9/12/2026") << false;
+    QTest::newRow("one-digit month") << QStringLiteral("09/1/2026") << false;
+    QTest::newRow("two-digit year") << QStringLiteral("09/12/26") << false;
+    QTest::newRow("five-digit year") << QStringLiteral("09/12/02026") << false;
+    QTest::newRow("hyphens") << QStringLiteral("09-12-2026") << false;
+    QTest::newRow("blank before") << QStringLiteral(" 09/12/2026") << false;
+    QTest::newRow("blank after") << QStringLiteral("09/12/2026 ") << false;
+    QTest::newRow("sign") << QStringLiteral("+9/12/2026") << false;
+    QTest::newRow("other digits") << QStringLiteral("\u0660\u0669/12/2026") << false;
+    QTest::newRow("empty") << QString() << false;
+}
+
+void TestWodTool::dates()
+{
+    QFETCH(QString, date);
+    QFETCH(bool, valid);
+
+    QCOMPARE(WodPack::isValidDate(date), valid);
+    // The date line's blanks around the date are no part of it.
+    if (date.trimmed() != date)
+        return;
+    const WodPack::ParseResult parsed
+        = WodPack::parseSource("# datum: " + date.toUtf8() + "\nBit\tEen bit.\n", WodPack::Ordering::MustBeSorted);
+    QCOMPARE(!parsed.problem, valid);
+    if (valid) {
+        QCOMPARE(parsed.source.date, date);
+        QVERIFY(!WodPack::check(WodPack::pack(parsed.source.entries, date)).problem);
+    }
 }
 
 void TestWodTool::escapedTerms_data()
