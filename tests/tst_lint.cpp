@@ -72,6 +72,15 @@ void TestLint::findings_data()
                QStringLiteral("3: “Zie Browser.” verwijst naar een begrip dat niet bestaat (bedoeld: “browser”?)")};
     QTest::newRow("see names itself") << source("Browser\tZie Browser.\n") << false
                                       << QStringList{QStringLiteral("2: “Zie Browser.” verwijst naar het begrip zelf")};
+    QTest::newRow("see names a term written twice: the first counts")
+        << source("A\tZie B.\nB\tZie C.\nB\tTekst.\nC\tc.\n") << false
+        << QStringList{QStringLiteral("2: “Zie B.” verwijst naar een verwijzing (“Zie C.” op regel 3)"),
+                       QStringLiteral("4: “B” is hetzelfde begrip als “B” op regel 3")};
+    QTest::newRow("the first of two spellings is suggested")
+        << source("BROWSER\tp.\nBrowser\tq.\nWebbrowser\tZie browser.\n") << false
+        << QStringList{
+               QStringLiteral("3: “Browser” is hetzelfde begrip als “BROWSER” op regel 2"),
+               QStringLiteral("4: “Zie browser.” verwijst naar een begrip dat niet bestaat (bedoeld: “BROWSER”?)")};
     QTest::newRow("see names a cross-reference")
         << source("A\tZie B.\nB\tZie C.\nC\tTekst.\n") << false
         << QStringList{QStringLiteral("2: “Zie B.” verwijst naar een verwijzing (“Zie C.” op regel 3)")};
@@ -105,6 +114,8 @@ void TestLint::findings_data()
         << source("A\tTekst. Zie ook: Knippen, B.\nB\tb.\nKnippen\tk.\nKnippen, plakken\tk.\n") << false << none;
     QTest::newRow("see also names a term holding a period")
         << source("A\tTekst. Zie ook: Node.js, B.\nB\tb.\nNode.js\tn.\n") << false << none;
+    QTest::newRow("only the closing see-also list counts")
+        << source("A\tDe kop \"Zie ook:\" in een handleiding. Zie ook: B.\nB\tb.\n") << false << none;
     QTest::newRow("see also names itself") << source("A\tTekst. Zie ook: A.\n") << false
                                            << QStringList{QStringLiteral("2: “Zie ook:” noemt het begrip zelf")};
     QTest::newRow("see also not at the end") << source("A\tZie ook: B. Meer tekst.\nB\tb.\n") << false

@@ -57,6 +57,9 @@ void TestSettings::toInt16_data()
 
     QTest::newRow("whole number") << "1500" << ErrorKind::None << 1500;
     QTest::newRow("negative") << "-15" << ErrorKind::None << -15;
+    QTest::newRow("plus sign") << "+15" << ErrorKind::None << 15;
+    QTest::newRow("exponent with a plus sign") << "1.5e+3" << ErrorKind::None << 1500;
+    QTest::newRow("capital E") << "2E2" << ErrorKind::None << 200;
     QTest::newRow("surrounding spaces") << "  42 " << ErrorKind::None << 42;
     QTest::newRow("half rounds to even, down") << "2.5" << ErrorKind::None << 2;
     QTest::newRow("half rounds to even, up") << "3.5" << ErrorKind::None << 4;
@@ -127,6 +130,9 @@ void TestSettings::usageCountAndSeparators()
 
     QCOMPARE(SettingsConversion::twipsText(1500.0f), QStringLiteral("1500"));
     QCOMPARE(SettingsConversion::twipsText(-15.0f), QStringLiteral("-15"));
+    // A single-precision number: seven significant digits.
+    QCOMPARE(SettingsConversion::twipsText(1234.567f), QStringLiteral("1234.567"));
+    QCOMPARE(SettingsConversion::twipsText(2.0f / 3.0f), QStringLiteral("0.6666667"));
 }
 
 void TestSettings::firstRun()

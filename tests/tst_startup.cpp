@@ -165,6 +165,13 @@ void TestStartup::randomFirstTerm()
         rows.insert(row);
     }
     QVERIFY(rows.size() > 150);
+    // Over a day every term is as likely to come first as any other, the
+    // first and the last included.
+    QList<int> counts(3);
+    for (int second = 0; second < 24 * 3600; ++second)
+        ++counts[Display::firstTermRow(second, 3)];
+    for (const int count : std::as_const(counts))
+        QVERIFY2(count > 27000 && count < 30600, qPrintable(QString::number(count)));
     QCOMPARE(Display::firstTermRow(100, 1), 0);
     QCOMPARE(Display::firstTermRow(100, 0), -1);
 }
@@ -294,13 +301,18 @@ void TestStartup::messageDisplayText_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("shown");
 
-    const QString longest(longestMessageLine, u'p');
-    const QString tooLong = QString(longestMessageLine / 2, u'a') + u'm' + QString(longestMessageLine / 2, u'z');
+    // A line of 2000 characters is shown whole; a longer one as its first and
+    // last 1000.
+    const QString longest(2000, u'p');
+    const QString tooLong = QString(1000, u'a') + u'm' + QString(1000, u'z');
+    const QString ends = QString(1000, u'a') + QStringLiteral(" \u2026 ") + QString(1000, u'z');
     QTest::newRow("line breaks") << QStringLiteral("a\r\n\r\nb") << QStringLiteral("a\n\nb");
     QTest::newRow("longest line shown whole") << longest + QStringLiteral("\r\nb") << longest + QStringLiteral("\nb");
-    QTest::newRow("one character more: its ends") << QStringLiteral("a\r\n") + tooLong
-                                                  << QStringLiteral("a\n") + QString(longestMessageLine / 2, u'a')
-            + QStringLiteral(" \u2026 ") + QString(longestMessageLine / 2, u'z');
+    QTest::newRow("one character more: its ends") << QStringLiteral("a\r\n") + tooLong << QStringLiteral("a\n") + ends;
+    QTest::newRow("far longer: the same ends") << QString(1000, u'a') + QString(50000, u'm') + QString(1000, u'z')
+            + QStringLiteral("\r\nb") << ends + QStringLiteral("\nb");
+    QTest::newRow("each line on its own") << longest + QStringLiteral("\r\n") + tooLong + QStringLiteral("\r\n")
+            + longest << longest + u'\n' + ends + u'\n' + longest;
 }
 
 void TestStartup::messageDisplayText()

@@ -167,6 +167,7 @@ private slots:
     void problemPlaceAndForeignFile();
     void sortOption();
     void packUnpackRoundTrip();
+    void blanksAfterTheLastEntry();
     void checkNamesTheEntry_data();
     void checkNamesTheEntry();
     void dates_data();
@@ -209,6 +210,14 @@ void TestWodTool::order_data()
                                                                << "café";
     QTest::newRow("space passed over") << "Harde schijf"
                                        << "Hardware";
+    // Equal but for case and accents: the lower-cased texts decide, then the
+    // texts themselves; only the same text is equal.
+    QTest::newRow("accent decides before case") << "cafe"
+                                                << "Café";
+    QTest::newRow("then case decides") << "Bit"
+                                       << "bit";
+    QTest::newRow("then case decides, accented") << "Één"
+                                                 << "één";
 }
 
 void TestWodTool::order()
@@ -436,8 +445,32 @@ void TestWodTool::checkNamesTheEntry_data()
                                     << QStringLiteral("alleen uit spaties");
     QTest::newRow("date that is no day") << QByteArray(good).replace("09/12/2026", "31/02/2026") << 0
                                          << QStringLiteral("geen bestaande dag");
+    QTest::newRow("first two out of order")
+        << QByteArray(good).replace("\"H\"", "\"X\"").replace("\"I\"", "\"H\"").replace("\"X\"", "\"I\"") << 2
+        << QStringLiteral("hoort alfabetisch");
+    QByteArray longFirst = good;
+    longFirst.replace("\"h\"", '"' + QByteArray(32768, 'h') + '"');
+    QTest::newRow("text too long in the first entry") << longFirst << 1 << QStringLiteral("langer dan 32767 tekens");
+    QTest::newRow("count beyond 32 bits")
+        << QByteArray(good).replace("3,1", "99999999999,1") << 0 << QStringLiteral("Getal te groot (6)");
     QTest::newRow("date that is hardly one")
         << QByteArray(good).replace("09/12/2026", "09/") << 0 << QStringLiteral("geen bestaande dag");
+}
+
+// Blanks and line ends after the last entry are no text after it.
+void TestWodTool::blanksAfterTheLastEntry()
+{
+    const QByteArray good
+        = WodPack::pack({{QStringLiteral("A"), QStringLiteral("a"), 2}, {QStringLiteral("B"), QStringLiteral("b"), 3}},
+                        QStringLiteral("09/12/2026"));
+    for (const QByteArray &tail : {QByteArray("\r\n"), QByteArray("  \r\n\r\n"), QByteArray("\t\n")}) {
+        const WodPack::CheckResult result = WodPack::check(good + tail);
+        QVERIFY2(!result.problem, qPrintable(result.problem ? result.problem->toString() : QString()));
+        QCOMPARE(result.count, 2);
+    }
+    const WodPack::CheckResult extra = WodPack::check(good + "  x\r\n");
+    QVERIFY(extra.problem);
+    QCOMPARE(extra.problem->line, 2);
 }
 
 void TestWodTool::checkNamesTheEntry()
