@@ -147,6 +147,9 @@ void TestLint::findings_data()
     QTest::newRow("several words, each named once")
         << source("A\tJij en jouw, jou en uw; jij.\n") << false
         << QStringList{QStringLiteral("2: de beschrijving spreekt de lezer aan met “Jij”, “jouw”, “jou”, “uw”, “jij”")};
+    QTest::newRow("the same word twice, named once")
+        << source("A\tJe ziet je eigen je.\n") << false
+        << QStringList{QStringLiteral("2: de beschrijving spreekt de lezer aan met “Je”, “je”; schrijf onpersoonlijk")};
     QTest::newRow("as the last word, without a period")
         << source("A\tDat doe je\n") << false
         << QStringList{QStringLiteral("2: de beschrijving eindigt niet op een punt"),

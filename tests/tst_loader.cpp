@@ -54,6 +54,7 @@ private slots:
     void largestCountAndLongestText();
     void files();
     void fileChangedAfterOpening();
+    void whereReadingStopped();
     void headerFromTheFile_data();
     void headerFromTheFile();
     void onlyRegularFilesAreRead_data();
@@ -283,6 +284,22 @@ void TestLoader::fileChangedAfterOpening()
 
     GlossaryFile closed;
     QCOMPARE(closed.readAll(bytes), ErrorKind::PathFileAccess);
+}
+
+// Where the loader stopped reading: after the last entry, or after the date
+// when the date or the count ends the load.
+void TestLoader::whereReadingStopped()
+{
+    const QByteArray loaded = wod(three);
+    QCOMPARE(LoadDatabase(loaded + "\"junk\"\r\n").endOffset, loaded.size());
+
+    const QByteArray wrongCount = wod(three, "-1");
+    QCOMPARE(LoadDatabase(wrongCount).status, LoadStatus::WrongCount);
+    QCOMPARE(LoadDatabase(wrongCount).endOffset, wrongCount.indexOf("\"09/12/2026\"\r\n") + 14);
+
+    const QByteArray oldFormat = wod(three, {}, "\"2026-12-09\"");
+    QCOMPARE(LoadDatabase(oldFormat).status, LoadStatus::OldFormat);
+    QCOMPARE(LoadDatabase(oldFormat).endOffset, oldFormat.indexOf("\"2026-12-09\"\r\n") + 14);
 }
 
 void TestLoader::headerFromTheFile_data()

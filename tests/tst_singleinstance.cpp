@@ -212,6 +212,16 @@ void TestSingleInstance::folderOfTheLock()
         QVERIFY(::chown(name.constData(), 0, 0) == 0);
     }
 
+    // Nor is a file under the runtime folder's name.
+    const QString plainFile = dir.filePath(QStringLiteral("geen-map"));
+    QFile file(plainFile);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    QVERIFY(QFile::setPermissions(plainFile, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(plainFile));
+    QCOMPARE(SingleInstanceLock::defaultPath(), own + QStringLiteral("/woordorakelaar.lock"));
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+
     // A relative runtime folder is no runtime folder, even a private one.
     const QString current = QDir::currentPath();
     QVERIFY(QDir::setCurrent(dir.path()));

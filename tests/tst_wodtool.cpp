@@ -323,6 +323,7 @@ void TestWodTool::problemPlaceAndForeignFile()
 {
     QCOMPARE((WodPack::Problem{2, 0, QStringLiteral("fout")}).toString(), QStringLiteral("regel 2: fout"));
     QCOMPARE((WodPack::Problem{2, 5, QStringLiteral("fout")}).toString(), QStringLiteral("regel 2, teken 5: fout"));
+    QCOMPARE((WodPack::Problem{2, 1, QStringLiteral("fout")}).toString(), QStringLiteral("regel 2, teken 1: fout"));
 
     const QByteArray good
         = WodPack::pack({{QStringLiteral("Bit"), QStringLiteral("Een bit."), 2}}, QStringLiteral("09/12/2026"));
