@@ -3,6 +3,7 @@
 #include "mainwindow/display.h"
 #include "mainwindow/startuptrap.h"
 #include "platform/messagedisplay.h"
+#include "settings/config.h"
 #include "support/mainwindowfixture.h"
 
 #include <QAbstractItemView>
@@ -59,6 +60,8 @@ private slots:
     void trapReactions_data();
     void trapReactions();
     void messageTexts();
+    void messagesNameTheErrorNumber_data();
+    void messagesNameTheErrorNumber();
 
 private:
     std::unique_ptr<MainWindowFixture> f;
@@ -399,6 +402,34 @@ void TestStartup::messageTexts()
           ErrorKind::ObjectRequired, ErrorKind::Unexpected})
         descriptions.insert(errorDescription(kind));
     QCOMPARE(descriptions.size(), 10);
+}
+
+// The number of each kind of failure, as the messages show it.
+void TestStartup::messagesNameTheErrorNumber_data()
+{
+    QTest::addColumn<ErrorKind>("kind");
+    QTest::addColumn<int>("number");
+    QTest::newRow("overflow") << ErrorKind::Overflow << 6;
+    QTest::newRow("out of memory") << ErrorKind::OutOfMemory << 7;
+    QTest::newRow("type mismatch") << ErrorKind::TypeMismatch << 13;
+    QTest::newRow("bad file name or number") << ErrorKind::BadFileNameOrNumber << 52;
+    QTest::newRow("file not found") << ErrorKind::FileNotFound << 53;
+    QTest::newRow("input past end") << ErrorKind::InputPastEnd << 62;
+    QTest::newRow("path/file access") << ErrorKind::PathFileAccess << 75;
+    QTest::newRow("path not found") << ErrorKind::PathNotFound << 76;
+    QTest::newRow("invalid property value") << ErrorKind::InvalidPropertyValue << 380;
+    QTest::newRow("object required") << ErrorKind::ObjectRequired << 424;
+    QTest::newRow("unexpected") << ErrorKind::Unexpected << 50003;
+}
+
+void TestStartup::messagesNameTheErrorNumber()
+{
+    QFETCH(ErrorKind, kind);
+    QFETCH(int, number);
+    QCOMPARE(StartupTrap::unforeseenFailure(title, kind).text,
+             errorDescription(kind) + QStringLiteral(" -- ") + QString::number(number));
+    QCOMPARE(loadconfigMessage(title, kind).text,
+             errorDescription(kind) + QStringLiteral(" - Loadconfig: ") + QString::number(number));
 }
 
 // The first row is a row like any other: with one entry it is always the one

@@ -713,6 +713,28 @@ void TestWodTool::commandLine()
                  .exitCode,
              0);
     QVERIFY(wodtool({QStringLiteral("check"), target}).out.startsWith("datum: 02/02/2003\n"));
+
+    // --sort sorts; without it, terms out of order are refused.
+    const QString unsorted = writeFile(dir, QStringLiteral("unsorted.tsv"), "# datum: 09/12/2026\nByte\tb.\nBit\ta.\n");
+    QCOMPARE(wodtool({QStringLiteral("pack"), unsorted, QStringLiteral("-o"), target}).exitCode, 1);
+    QCOMPARE(
+        wodtool({QStringLiteral("pack"), unsorted, QStringLiteral("-o"), target, QStringLiteral("--sort")}).exitCode,
+        0);
+    QCOMPARE(wodtool({QStringLiteral("unpack"), target}).out, QByteArray("# datum: 09/12/2026\nBit\ta.\nByte\tb.\n"));
+    const QString sorted = writeFile(dir, QStringLiteral("sorted.tsv"), "# datum: 09/12/2026\nBit\ta.\nByte\tb.\n");
+    QCOMPARE(wodtool({QStringLiteral("pack"), sorted, QStringLiteral("-o"), target}).exitCode, 0);
+    QCOMPARE(wodtool({QStringLiteral("lint"), unsorted, QStringLiteral("--sort")}).exitCode, 0);
+
+    // check names the entry and the character, from 1; the header as "kop".
+    const QByteArray packed = readFile(target);
+    const QString tabFirst
+        = writeFile(dir, QStringLiteral("tab.wod"), QByteArray(packed).replace("\"Ip{\"", "\"\x10p{\""));
+    const Run tab = wodtool({QStringLiteral("check"), tabFirst});
+    QCOMPARE(tab.exitCode, 1);
+    QVERIFY2(tab.out.contains("\nprobleem: begrip 1, teken 1: een tab"), tab.out.constData());
+    const QString oldDate
+        = writeFile(dir, QStringLiteral("oud.wod"), QByteArray(packed).replace("09/12/2026", "2026-12-09"));
+    QVERIFY(wodtool({QStringLiteral("check"), oldDate}).out.contains("\nprobleem: kop: "));
 }
 
 void TestWodTool::usageMessages_data()
@@ -735,6 +757,15 @@ void TestWodTool::usageMessages_data()
                                                  << 2 << QByteArray("wodtool: onbekende optie -ouit.wod");
     QTest::newRow("a flag with a value") << QStringList{QStringLiteral("pack"), x, QStringLiteral("--sort=ja")} << 2
                                          << QByteArray("wodtool: onbekende optie --sort=ja");
+    QTest::newRow("a flag with a value, then --date=")
+        << QStringList{QStringLiteral("pack"), x, QStringLiteral("--sort=ja"), QStringLiteral("--date=01/01/2026")} << 2
+        << QByteArray("wodtool: onbekende optie --sort=ja");
+    QTest::newRow("--date=, then a flag with a value")
+        << QStringList{QStringLiteral("pack"), x, QStringLiteral("--date=01/01/2026"), QStringLiteral("--sort=ja")} << 2
+        << QByteArray("wodtool: onbekende optie --sort=ja");
+    QTest::newRow("a flag with a value, then --")
+        << QStringList{QStringLiteral("pack"), QStringLiteral("--sort=ja"), QStringLiteral("--"), x} << 2
+        << QByteArray("wodtool: onbekende optie --sort=ja");
     QTest::newRow("-o without its value") << QStringList{QStringLiteral("pack"), x, QStringLiteral("-o")} << 2
                                           << QByteArray("wodtool: -o verwacht een waarde");
     QTest::newRow("--date without its value") << QStringList{QStringLiteral("pack"), x, QStringLiteral("--date")} << 2
