@@ -4,6 +4,7 @@
 #include "tools/wodpack.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -127,6 +128,8 @@ bool makeNonRegular(const QString &kind, const QString &path)
         return ::mkfifo(name.constData(), 0600) == 0;
     if (kind == QStringLiteral("apparaat")) // a node like /dev/null's, in the test's own folder
         return ::mknod(name.constData(), S_IFCHR | 0600, makedev(1, 3)) == 0;
+    if (kind == QStringLiteral("blokapparaat")) // a node like /dev/loop0's
+        return ::mknod(name.constData(), S_IFBLK | 0600, makedev(7, 0)) == 0;
     if (kind == QStringLiteral("socket")) {
         sockaddr_un address{};
         address.sun_family = AF_UNIX;
@@ -705,7 +708,17 @@ void TestWodTool::commandLine()
     QVERIFY(help.out.contains("wodtool lint BRON.tsv"));
     QVERIFY(help.out.contains("\"\\#include\" is het\nbegrip \"#include\""));
     QCOMPARE(wodtool({QStringLiteral("frobnicate")}).exitCode, 2);
-    QCOMPARE(wodtool({QStringLiteral("check"), dir.filePath(QStringLiteral("nergens.wod"))}).exitCode, 1);
+    const Run missing = wodtool({QStringLiteral("check"), dir.filePath(QStringLiteral("nergens.wod"))});
+    QCOMPARE(missing.exitCode, 1);
+    QCOMPARE(missing.out, QByteArray());
+    QVERIFY2(missing.err.contains("nergens.wod: bestaat niet"), missing.err.constData());
+
+    // unpack writes to -o, and says nothing.
+    const QString source = dir.filePath(QStringLiteral("terug.tsv"));
+    const Run unpackTo = wodtool({QStringLiteral("unpack"), target, QStringLiteral("-o"), source});
+    QCOMPARE(unpackTo.exitCode, 0);
+    QCOMPARE(unpackTo.out, QByteArray());
+    QCOMPARE(readFile(source), QByteArray("# datum: 01/02/2003\nBit\tEen bit\n"));
 
     // An existing glossary that is not the input is replaced.
     QCOMPARE(wodtool({QStringLiteral("pack"), good, QStringLiteral("-o"), target, QStringLiteral("--date"),
@@ -774,8 +787,20 @@ void TestWodTool::usageMessages_data()
                                      << QByteArray("wodtool: pack verwacht één bron en -o met het doelbestand");
     QTest::newRow("unpack with --sort") << QStringList{QStringLiteral("unpack"), x, QStringLiteral("--sort")} << 2
                                         << QByteArray("wodtool: unpack verwacht één begrippenlijst en eventueel -o");
+    QTest::newRow("unpack with --date") << QStringList{QStringLiteral("unpack"), x, QStringLiteral("--date"),
+                                                       QStringLiteral("01/01/2026")}
+                                        << 2
+                                        << QByteArray("wodtool: unpack verwacht één begrippenlijst en eventueel -o");
     QTest::newRow("check of two files") << QStringList{QStringLiteral("check"), x, x} << 2
                                         << QByteArray("wodtool: check verwacht één begrippenlijst");
+    QTest::newRow("check with --sort") << QStringList{QStringLiteral("check"), x, QStringLiteral("--sort")} << 2
+                                       << QByteArray("wodtool: check verwacht één begrippenlijst");
+    QTest::newRow("check with --date") << QStringList{QStringLiteral("check"), x, QStringLiteral("--date"),
+                                                      QStringLiteral("01/01/2026")}
+                                       << 2 << QByteArray("wodtool: check verwacht één begrippenlijst");
+    QTest::newRow("check with -o") << QStringList{QStringLiteral("check"), x, QStringLiteral("-o"),
+                                                  QStringLiteral("uit")}
+                                   << 2 << QByteArray("wodtool: check verwacht één begrippenlijst");
     QTest::newRow("lint with --date") << QStringList{QStringLiteral("lint"), x, QStringLiteral("--date"),
                                                      QStringLiteral("01/01/2001")}
                                       << 2 << QByteArray("wodtool: lint verwacht één bron en eventueel --sort");
@@ -824,6 +849,7 @@ void TestWodTool::refusesInputThatIsNoFile_data()
         {"FIFO", "is een FIFO (named pipe), geen gewoon bestand"},
         {"socket", "is een socket, geen gewoon bestand"},
         {"/dev/zero", "is een apparaat, geen gewoon bestand"},
+        {"blokapparaat", "is een apparaat, geen gewoon bestand"},
     };
     for (const char *command : {"pack", "unpack", "check", "lint"}) {
         for (const auto &[kind, message] : kinds)
@@ -844,7 +870,10 @@ void TestWodTool::refusesInputThatIsNoFile()
     QString input = kind;
     if (!kind.startsWith(u'/')) {
         input = dir.filePath(QStringLiteral("invoer"));
-        QVERIFY(makeNonRegular(kind, input));
+        // Only root may make a device node.
+        if (!makeNonRegular(kind, input) && kind == QStringLiteral("blokapparaat"))
+            QSKIP("no block device node can be made here");
+        QVERIFY(QFileInfo::exists(input));
     }
     const QString target = dir.filePath(QStringLiteral("uit.wod"));
     QStringList args{command, input};
@@ -876,6 +905,17 @@ void TestWodTool::readingIsBounded()
     const ToolFiles::ReadResult missing
         = ToolFiles::readRegularFile(dir.filePath(QStringLiteral("nergens")), 10, QStringLiteral("bron"));
     QCOMPARE(missing.error, QStringLiteral("bestaat niet"));
+
+    // A file that grows while it is read (the system's process files say
+    // they are empty) is refused once it passes the limit.
+    const QString growing = QStringLiteral("/proc/self/status");
+    if (QFile::exists(growing)) {
+        const ToolFiles::ReadResult grown = ToolFiles::readRegularFile(growing, 16, QStringLiteral("bron"));
+        QVERIFY2(grown.error.endsWith(QStringLiteral("groter dan een bron kan zijn (ten hoogste 16 bytes)")),
+                 qPrintable(grown.error));
+        QVERIFY(grown.bytes.isEmpty());
+        QCOMPARE(ToolFiles::readRegularFile(growing, 1 << 20, QStringLiteral("bron")).error, QString());
+    }
 }
 
 // Files just over the largest size, sparse, so nothing is written to disk.
