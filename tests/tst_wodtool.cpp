@@ -905,6 +905,9 @@ void TestWodTool::readingIsBounded()
     const ToolFiles::ReadResult missing
         = ToolFiles::readRegularFile(dir.filePath(QStringLiteral("nergens")), 10, QStringLiteral("bron"));
     QCOMPARE(missing.error, QStringLiteral("bestaat niet"));
+    const ToolFiles::ReadResult throughFile
+        = ToolFiles::readRegularFile(path + QStringLiteral("/bron.tsv"), 10, QStringLiteral("bron"));
+    QCOMPARE(throughFile.error, QStringLiteral("bestaat niet (een deel van het pad is geen map)"));
 
     // A file that grows while it is read (the system's process files say
     // they are empty) is refused once it passes the limit.
