@@ -88,6 +88,8 @@ void TestFieldReader::numbers_data()
     QTest::newRow("nines in the fraction") << QByteArray("0.99") << ErrorKind::None << 1;
     QTest::newRow("only a fraction") << QByteArray(".7") << ErrorKind::None << 1;
     QTest::newRow("a zero inside the fraction") << QByteArray("2.50001") << ErrorKind::None << 3;
+    QTest::newRow("just under a half") << QByteArray("3.49") << ErrorKind::None << 3;
+    QTest::newRow("just under a half, negative") << QByteArray("-7.4999") << ErrorKind::None << -7;
     QTest::newRow("a point without digits is 0") << QByteArray("-.") << ErrorKind::None << 0;
     QTest::newRow("spaces inside the quotes") << QByteArray("\"  42\"") << ErrorKind::None << 42;
     QTest::newRow("largest 32-bit") << QByteArray("2147483647") << ErrorKind::None << 2147483647;

@@ -95,6 +95,9 @@ void TestGreeting::greetingWithoutCompanyName()
              std::optional<QString>(QStringLiteral(" wenst u een goede morgen")));
     QCOMPARE(Greeting::suffix(24), std::nullopt);
     QCOMPARE(Greeting::suffix(-1), std::nullopt);
+    // An hour that is no hour of the day gives no greeting at all.
+    QCOMPARE(Greeting::ShowGreetingText(QStringLiteral("WLK-Velde"), 24), std::nullopt);
+    QCOMPARE(Greeting::ShowGreetingText(QStringLiteral("WLK-Velde"), -1), std::nullopt);
 }
 
 QTEST_MAIN(TestGreeting)

@@ -72,9 +72,23 @@ void TestLint::findings_data()
                QStringLiteral("3: “Zie Browser.” verwijst naar een begrip dat niet bestaat (bedoeld: “browser”?)")};
     QTest::newRow("see names itself") << source("Browser\tZie Browser.\n") << false
                                       << QStringList{QStringLiteral("2: “Zie Browser.” verwijst naar het begrip zelf")};
+    QTest::newRow("see names a term written twice: the first counts")
+        << source("A\tZie B.\nB\tZie C.\nB\tTekst.\nC\tc.\n") << false
+        << QStringList{QStringLiteral("2: “Zie B.” verwijst naar een verwijzing (“Zie C.” op regel 3)"),
+                       QStringLiteral("4: “B” is hetzelfde begrip als “B” op regel 3")};
+    QTest::newRow("the first of two spellings is suggested")
+        << source("BROWSER\tp.\nBrowser\tq.\nWebbrowser\tZie browser.\n") << false
+        << QStringList{
+               QStringLiteral("3: “Browser” is hetzelfde begrip als “BROWSER” op regel 2"),
+               QStringLiteral("4: “Zie browser.” verwijst naar een begrip dat niet bestaat (bedoeld: “BROWSER”?)")};
     QTest::newRow("see names a cross-reference")
         << source("A\tZie B.\nB\tZie C.\nC\tTekst.\n") << false
         << QStringList{QStringLiteral("2: “Zie B.” verwijst naar een verwijzing (“Zie C.” op regel 3)")};
+    QTest::newRow("see names a term holding a period")
+        << source("Node.js\tPlatform.\nServer\tZie Node.js.\n") << false << none;
+    QTest::newRow("see names a missing term holding a period")
+        << source("Server\tZie Node.js.\n") << false
+        << QStringList{QStringLiteral("2: “Zie Node.js.” verwijst naar een begrip dat niet bestaat")};
     QTest::newRow("see as a sentence is no cross-reference")
         << source("A\tZie de handleiding. Daar staat het.\n") << false << none;
     QTest::newRow("see without its period is no cross-reference")
@@ -87,6 +101,21 @@ void TestLint::findings_data()
         << QStringList{QStringLiteral("2: “Zie ook:” noemt “D”, een begrip dat niet bestaat")};
     QTest::newRow("see also names a term holding a comma")
         << source("A\tTekst. Zie ook: Knippen, plakken, B.\nB\tb.\nKnippen, plakken\tk.\n") << false << none;
+    QTest::newRow("see also names the longer of two terms")
+        << source("A\tTekst. Zie ook: Knippen, plakken, B.\nB\tb.\nKnippen\tk.\nKnippen, plakken\tk.\n") << false
+        << none;
+    // The longest term wins whatever order the terms are looked at in; with
+    // five such pairs a wrong choice cannot hide behind a lucky order.
+    QTest::newRow("see also names the longer of two terms, five times")
+        << source("A\tTekst. Zie ook: Aa, bb, Cc, dd, Ee, ff, Gg, hh, Ii, jj.\nAa\ta.\nAa, bb\ta.\nCc\tc.\n"
+                  "Cc, dd\tc.\nEe\te.\nEe, ff\te.\nGg\tg.\nGg, hh\tg.\nIi\ti.\nIi, jj\ti.\n")
+        << false << none;
+    QTest::newRow("see also names the shorter of two terms")
+        << source("A\tTekst. Zie ook: Knippen, B.\nB\tb.\nKnippen\tk.\nKnippen, plakken\tk.\n") << false << none;
+    QTest::newRow("see also names a term holding a period")
+        << source("A\tTekst. Zie ook: Node.js, B.\nB\tb.\nNode.js\tn.\n") << false << none;
+    QTest::newRow("only the closing see-also list counts")
+        << source("A\tDe kop \"Zie ook:\" in een handleiding. Zie ook: B.\nB\tb.\n") << false << none;
     QTest::newRow("see also names itself") << source("A\tTekst. Zie ook: A.\n") << false
                                            << QStringList{QStringLiteral("2: “Zie ook:” noemt het begrip zelf")};
     QTest::newRow("see also not at the end") << source("A\tZie ook: B. Meer tekst.\nB\tb.\n") << false
@@ -118,6 +147,9 @@ void TestLint::findings_data()
     QTest::newRow("several words, each named once")
         << source("A\tJij en jouw, jou en uw; jij.\n") << false
         << QStringList{QStringLiteral("2: de beschrijving spreekt de lezer aan met “Jij”, “jouw”, “jou”, “uw”, “jij”")};
+    QTest::newRow("the same word twice, named once")
+        << source("A\tJe ziet je eigen je.\n") << false
+        << QStringList{QStringLiteral("2: de beschrijving spreekt de lezer aan met “Je”, “je”; schrijf onpersoonlijk")};
     QTest::newRow("as the last word, without a period")
         << source("A\tDat doe je\n") << false
         << QStringList{QStringLiteral("2: de beschrijving eindigt niet op een punt"),

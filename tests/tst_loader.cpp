@@ -1,3 +1,4 @@
+#include "glossary/glossaryfile.h"
 #include "glossary/glossarymessages.h"
 #include "glossary/loader.h"
 #include "support/wodbytes.h"
@@ -52,6 +53,8 @@ private slots:
     void threeEntries();
     void largestCountAndLongestText();
     void files();
+    void fileChangedAfterOpening();
+    void whereReadingStopped();
     void headerFromTheFile_data();
     void headerFromTheFile();
     void onlyRegularFilesAreRead_data();
@@ -226,6 +229,10 @@ void TestLoader::files()
     QCOMPARE(testHeaderFile(noFolder).error, ErrorKind::PathNotFound);
     QCOMPARE(LoadDatabaseFile(noFolder).status, LoadStatus::Failed);
     QCOMPARE(testHeaderFile(dir.path()).error, ErrorKind::PathFileAccess);
+    // A file where a folder should be is a missing folder.
+    const QString throughFile = path + QStringLiteral("/woordorakelaar.wod");
+    QCOMPARE(openFailure(throughFile), ErrorKind::PathNotFound);
+    QCOMPARE(LoadDatabaseFile(throughFile).error, ErrorKind::PathNotFound);
 
     // A glossary read from its file holds its own copy: the file may change
     // or vanish at once.
@@ -246,6 +253,53 @@ void TestLoader::files()
     QCOMPARE(testHeaderFile(empty).check, HeaderCheck::Failed);
     QCOMPARE(testHeaderFile(empty).error, ErrorKind::InputPastEnd);
     QCOMPARE(LoadDatabaseFile(empty).error, ErrorKind::InputPastEnd);
+}
+
+// Between opening and reading, a file that shrinks gives what is left of it,
+// one that grows what it held when it was opened.
+void TestLoader::fileChangedAfterOpening()
+{
+    QTemporaryDir dir;
+    const QString path = writeFile(dir, "0123456789abcdef");
+
+    GlossaryFile shrinking;
+    QCOMPARE(shrinking.open(path), ErrorKind::None);
+    QCOMPARE(shrinking.size(), qint64(16));
+    QVERIFY(QFile::resize(path, 10));
+    QByteArray bytes("stale");
+    QCOMPARE(shrinking.readAll(bytes), ErrorKind::None);
+    QCOMPARE(bytes, QByteArray("0123456789"));
+
+    GlossaryFile growing;
+    QCOMPARE(growing.open(path), ErrorKind::None);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::Append));
+    QCOMPARE(file.write("ghijkl"), qint64(6));
+    file.close();
+    QCOMPARE(growing.readAll(bytes), ErrorKind::None);
+    QCOMPARE(bytes, QByteArray("0123456789"));
+    // Read again from the start.
+    QCOMPARE(growing.readAll(bytes), ErrorKind::None);
+    QCOMPARE(bytes, QByteArray("0123456789"));
+
+    GlossaryFile closed;
+    QCOMPARE(closed.readAll(bytes), ErrorKind::PathFileAccess);
+}
+
+// Where the loader stopped reading: after the last entry, or after the date
+// when the date or the count ends the load.
+void TestLoader::whereReadingStopped()
+{
+    const QByteArray loaded = wod(three);
+    QCOMPARE(LoadDatabase(loaded + "\"junk\"\r\n").endOffset, loaded.size());
+
+    const QByteArray wrongCount = wod(three, "-1");
+    QCOMPARE(LoadDatabase(wrongCount).status, LoadStatus::WrongCount);
+    QCOMPARE(LoadDatabase(wrongCount).endOffset, wrongCount.indexOf("\"09/12/2026\"\r\n") + 14);
+
+    const QByteArray oldFormat = wod(three, {}, "\"2026-12-09\"");
+    QCOMPARE(LoadDatabase(oldFormat).status, LoadStatus::OldFormat);
+    QCOMPARE(LoadDatabase(oldFormat).endOffset, oldFormat.indexOf("\"2026-12-09\"\r\n") + 14);
 }
 
 void TestLoader::headerFromTheFile_data()
@@ -373,6 +427,15 @@ void TestLoader::pathsTooLongAreNotFound()
     QCOMPARE(testHeaderFile(absurd).error, ErrorKind::FileNotFound);
     QCOMPARE(LoadDatabaseFile(absurd).error, ErrorKind::FileNotFound);
     QCOMPARE(openFailure(dir.filePath(QStringLiteral("a/b/c/") + QString(5000, u'c'))), ErrorKind::FileNotFound);
+
+    // A name with a NUL character in it is no file, not the file named by
+    // what comes before the NUL.
+    const QString glossary = writeFile(dir, wod(three));
+    const QString withNul = glossary + QChar(0) + QStringLiteral("x");
+    QCOMPARE(openFailure(withNul), ErrorKind::FileNotFound);
+    QCOMPARE(testHeaderFile(withNul).error, ErrorKind::FileNotFound);
+    QCOMPARE(LoadDatabaseFile(withNul).error, ErrorKind::FileNotFound);
+    QCOMPARE(LoadDatabaseFile(glossary).status, LoadStatus::Loaded);
 }
 
 // The spans of the entries point into the bytes: new bytes leave none of them.

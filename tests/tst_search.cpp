@@ -40,6 +40,9 @@ private slots:
     void noHitAcrossFields();
     void accentedCapitalsWithoutRareBytes_data();
     void accentedCapitalsWithoutRareBytes();
+    void rareCapitals_data();
+    void rareCapitals();
+    void rareCodesOnlyFrom0x90();
     void rawMatchOutsideFieldsSearchesOn();
     void controlCharacter();
     void emptyGlossary();
@@ -131,6 +134,8 @@ void TestSearch::accentedCapitalsWithoutRareBytes_data()
     QTest::newRow("[ just after Z is no capital") << "[x]" << 4;
     QTest::newRow("{ is not [") << "{x}" << 0;
     QTest::newRow("Ü is not u") << "uber" << 0;
+    QTest::newRow("A and Z by a and z") << "az" << 5;
+    QTest::newRow("@ just before A is no capital") << "`" << 0;
 }
 
 // A glossary without a character from 0x80..0x9F (no Š, Œ, Ž, Ÿ, €, curly
@@ -144,9 +149,51 @@ void TestSearch::accentedCapitalsWithoutRareBytes()
         {QStringLiteral("Taal"), QStringLiteral("Ça va, ÜBER.")},
         {QStringLiteral("Tekens"), QStringLiteral("ÀÖÞ en ×.")},
         {QStringLiteral("Straße"), QStringLiteral("Haken: [x].")},
+        {QStringLiteral("Zoom"), QStringLiteral("Van A tot Z: AZ, @.")},
     });
     TermSearch search(glossary);
     QCOMPARE(search.SearchTerms(text, 1), hit);
+}
+
+// The four capitals among the codes 0x80..0x9F fold to their small letters,
+// in the glossary and in the search text (ÿ itself cannot stand in a
+// glossary: it would decode as code 0).
+void TestSearch::rareCapitals_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("hit");
+    QTest::newRow("Š by š") << "šabloon" << 1;
+    QTest::newRow("Š by Š") << "ŠABLOON" << 1;
+    QTest::newRow("š by Š") << "ŠŽ" << 1;
+    QTest::newRow("Ž by ž") << "žurnaal" << 2;
+    QTest::newRow("Ÿ by ÿ") << "ÿser" << 2;
+    QTest::newRow("Œ by œ") << "œ." << 2;
+    QTest::newRow("other codes stay") << "‚„…†‡ˆ‰‹" << 1;
+}
+
+void TestSearch::rareCapitals()
+{
+    QFETCH(QString, text);
+    QFETCH(int, hit);
+    const Glossary glossary = glossaryOf({
+        {QStringLiteral("Šabloon"), QStringLiteral("Kleine letters: šž. ‚„…†‡ˆ‰‹")},
+        {QStringLiteral("Žurnaal"), QStringLiteral("ŸSER en Œ.")},
+    });
+    TermSearch search(glossary);
+    QCOMPARE(search.SearchTerms(text, 1), hit);
+}
+
+// A glossary whose only codes from 0x80..0x9F lie in 0x90..0x9F still has
+// its Ÿ folded.
+void TestSearch::rareCodesOnlyFrom0x90()
+{
+    const Glossary glossary = glossaryOf({
+        {QStringLiteral("Merk"), QStringLiteral("Met ’ en ™.")},
+        {QStringLiteral("ŸSEL"), QStringLiteral("Plaats.")},
+    });
+    TermSearch search(glossary);
+    QCOMPARE(search.SearchTerms(QStringLiteral("ÿsel"), 1), 2);
+    QCOMPARE(search.SearchTerms(QStringLiteral("’ en ™"), 1), 1);
 }
 
 // What stands between a closing quote and the next separator belongs to no

@@ -35,6 +35,7 @@ private slots:
     void saveConfigWritesEveryKeyInOrder();
     void usageCountAtItsLargest();
     void nativeStoreRoundTrip();
+    void handEditedValueWithBareCommas();
     void unwritableStoreKeepsItsFile();
 
 private:
@@ -56,6 +57,9 @@ void TestSettings::toInt16_data()
 
     QTest::newRow("whole number") << "1500" << ErrorKind::None << 1500;
     QTest::newRow("negative") << "-15" << ErrorKind::None << -15;
+    QTest::newRow("plus sign") << "+15" << ErrorKind::None << 15;
+    QTest::newRow("exponent with a plus sign") << "1.5e+3" << ErrorKind::None << 1500;
+    QTest::newRow("capital E") << "2E2" << ErrorKind::None << 200;
     QTest::newRow("surrounding spaces") << "  42 " << ErrorKind::None << 42;
     QTest::newRow("half rounds to even, down") << "2.5" << ErrorKind::None << 2;
     QTest::newRow("half rounds to even, up") << "3.5" << ErrorKind::None << 4;
@@ -87,6 +91,9 @@ void TestSettings::toInt16_data()
     QTest::newRow("signed exponent") << "15E-1" << ErrorKind::None << 2;
     QTest::newRow("exponent alone") << "e5" << ErrorKind::TypeMismatch << 0;
     QTest::newRow("tabs and line ends around") << "\t12\r\n" << ErrorKind::None << 12;
+    QTest::newRow("vertical tab and form feed around") << "\v\f12\f\v" << ErrorKind::None << 12;
+    QTest::newRow("a lone carriage return after") << "12\r" << ErrorKind::None << 12;
+    QTest::newRow("a line feed before") << "\n12" << ErrorKind::None << 12;
     QTest::newRow("blank inside") << "1 2" << ErrorKind::TypeMismatch << 0;
     QTest::newRow("digits of another script") << QStringLiteral("\u0661\u0662") << ErrorKind::TypeMismatch << 0;
     QTest::newRow("no-break space around") << QStringLiteral("\u00a012") << ErrorKind::TypeMismatch << 0;
@@ -123,6 +130,9 @@ void TestSettings::usageCountAndSeparators()
 
     QCOMPARE(SettingsConversion::twipsText(1500.0f), QStringLiteral("1500"));
     QCOMPARE(SettingsConversion::twipsText(-15.0f), QStringLiteral("-15"));
+    // A single-precision number: seven significant digits.
+    QCOMPARE(SettingsConversion::twipsText(1234.567f), QStringLiteral("1234.567"));
+    QCOMPARE(SettingsConversion::twipsText(2.0f / 3.0f), QStringLiteral("0.6666667"));
 }
 
 void TestSettings::firstRun()
@@ -256,6 +266,33 @@ void TestSettings::nativeStoreRoundTrip()
     QCOMPARE(values.Gebruik, qint16(2));
     QCOMPARE(values.Links, qint16(1500));
     QCOMPARE(values.Boven, qint16(450));
+}
+
+// A value edited by hand with bare commas in it reads as the text it is.
+void TestSettings::handEditedValueWithBareCommas()
+{
+#ifndef Q_OS_WIN
+    const QString file = m_configHome.filePath(QStringLiteral("WLK-Velde.conf"));
+    QFile::remove(file);
+    {
+        QFile raw(file);
+        QVERIFY(raw.open(QIODevice::WriteOnly));
+        raw.write("[Woordorakelaar]\nbijstart=eerste,tweede,derde\ngebruik=1,5\nboven=300\n");
+    }
+    QSettingsStore store;
+    QCOMPARE(store.read(QStringLiteral("bijstart"), QString()), QStringLiteral("eerste,tweede,derde"));
+    QCOMPARE(store.read(QStringLiteral("gebruik"), QString()), QStringLiteral("1,5"));
+    ConfigValues values;
+    const QList<ConfigProblem> problems = Loadconfig(store, QString(), values);
+    QCOMPARE(problems.size(), 1);
+    QCOMPARE(problems.first().key, QStringLiteral("gebruik"));
+    QCOMPARE(problems.first().error, ErrorKind::TypeMismatch);
+    QCOMPARE(values.BijStart, QStringLiteral("eerste,tweede,derde"));
+    QCOMPARE(values.Boven, qint16(300));
+    QVERIFY(QFile::remove(file));
+#else
+    QSKIP("The native store is the registry");
+#endif
 }
 
 void TestSettings::unwritableStoreKeepsItsFile()

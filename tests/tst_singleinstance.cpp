@@ -196,6 +196,38 @@ void TestSingleInstance::folderOfTheLock()
     QVERIFY(::chmod(QFile::encodeName(runtime).constData(), 0777) == 0);
     QCOMPARE(SingleInstanceLock::defaultPath(), own + QStringLiteral("/woordorakelaar.lock"));
     QCOMPARE(modeOf(own) & 07777, mode_t(0700));
+    for (const mode_t writable : {mode_t(0720), mode_t(0702)}) {
+        QVERIFY(::chmod(QFile::encodeName(runtime).constData(), writable) == 0);
+        QCOMPARE(SingleInstanceLock::defaultPath(), own + QStringLiteral("/woordorakelaar.lock"));
+    }
+    QVERIFY(::chmod(QFile::encodeName(runtime).constData(), 0700) == 0);
+    QCOMPARE(SingleInstanceLock::defaultPath(), runtime + QStringLiteral("/woordorakelaar.lock"));
+
+    // Nor is another user's, however closed (only root can hand a folder to
+    // another user).
+    if (::geteuid() == 0) {
+        const QByteArray name = QFile::encodeName(runtime);
+        QVERIFY(::chown(name.constData(), 65534, 65534) == 0);
+        QCOMPARE(SingleInstanceLock::defaultPath(), own + QStringLiteral("/woordorakelaar.lock"));
+        QVERIFY(::chown(name.constData(), 0, 0) == 0);
+    }
+
+    // Nor is a file under the runtime folder's name.
+    const QString plainFile = dir.filePath(QStringLiteral("geen-map"));
+    QFile file(plainFile);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    QVERIFY(QFile::setPermissions(plainFile, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(plainFile));
+    QCOMPARE(SingleInstanceLock::defaultPath(), own + QStringLiteral("/woordorakelaar.lock"));
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+
+    // A relative runtime folder is no runtime folder, even a private one.
+    const QString current = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir.path()));
+    qputenv("XDG_RUNTIME_DIR", "runtime");
+    QCOMPARE(SingleInstanceLock::defaultPath(), own + QStringLiteral("/woordorakelaar.lock"));
+    QVERIFY(QDir::setCurrent(current));
 
     qunsetenv("XDG_RUNTIME_DIR");
     QCOMPARE(SingleInstanceLock::defaultPath(), own + QStringLiteral("/woordorakelaar.lock"));
@@ -204,6 +236,13 @@ void TestSingleInstance::folderOfTheLock()
     // planted there, is not the program's own.
     QVERIFY(::chmod(QFile::encodeName(own).constData(), 0755) == 0);
     QCOMPARE(SingleInstanceLock::defaultPath(), QString());
+    if (::geteuid() == 0) {
+        const QByteArray name = QFile::encodeName(own);
+        QVERIFY(::chmod(name.constData(), 0700) == 0);
+        QVERIFY(::chown(name.constData(), 65534, 65534) == 0);
+        QCOMPARE(SingleInstanceLock::defaultPath(), QString());
+        QVERIFY(::chown(name.constData(), 0, 0) == 0);
+    }
     QVERIFY(QDir(own).removeRecursively());
     QVERIFY(QFile::link(runtime, own));
     QCOMPARE(SingleInstanceLock::defaultPath(), QString());

@@ -3,6 +3,7 @@
 #include "mainwindow/display.h"
 #include "mainwindow/startuptrap.h"
 #include "platform/messagedisplay.h"
+#include "settings/config.h"
 #include "support/mainwindowfixture.h"
 
 #include <QAbstractItemView>
@@ -59,6 +60,8 @@ private slots:
     void trapReactions_data();
     void trapReactions();
     void messageTexts();
+    void messagesNameTheErrorNumber_data();
+    void messagesNameTheErrorNumber();
 
 private:
     std::unique_ptr<MainWindowFixture> f;
@@ -165,6 +168,13 @@ void TestStartup::randomFirstTerm()
         rows.insert(row);
     }
     QVERIFY(rows.size() > 150);
+    // Over a day every term is as likely to come first as any other, the
+    // first and the last included.
+    QList<int> counts(3);
+    for (int second = 0; second < 24 * 3600; ++second)
+        ++counts[Display::firstTermRow(second, 3)];
+    for (const int count : std::as_const(counts))
+        QVERIFY2(count > 27000 && count < 30600, qPrintable(QString::number(count)));
     QCOMPARE(Display::firstTermRow(100, 1), 0);
     QCOMPARE(Display::firstTermRow(100, 0), -1);
 }
@@ -294,13 +304,18 @@ void TestStartup::messageDisplayText_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("shown");
 
-    const QString longest(longestMessageLine, u'p');
-    const QString tooLong = QString(longestMessageLine / 2, u'a') + u'm' + QString(longestMessageLine / 2, u'z');
+    // A line of 2000 characters is shown whole; a longer one as its first and
+    // last 1000.
+    const QString longest(2000, u'p');
+    const QString tooLong = QString(1000, u'a') + u'm' + QString(1000, u'z');
+    const QString ends = QString(1000, u'a') + QStringLiteral(" \u2026 ") + QString(1000, u'z');
     QTest::newRow("line breaks") << QStringLiteral("a\r\n\r\nb") << QStringLiteral("a\n\nb");
     QTest::newRow("longest line shown whole") << longest + QStringLiteral("\r\nb") << longest + QStringLiteral("\nb");
-    QTest::newRow("one character more: its ends") << QStringLiteral("a\r\n") + tooLong
-                                                  << QStringLiteral("a\n") + QString(longestMessageLine / 2, u'a')
-            + QStringLiteral(" \u2026 ") + QString(longestMessageLine / 2, u'z');
+    QTest::newRow("one character more: its ends") << QStringLiteral("a\r\n") + tooLong << QStringLiteral("a\n") + ends;
+    QTest::newRow("far longer: the same ends") << QString(1000, u'a') + QString(50000, u'm') + QString(1000, u'z')
+            + QStringLiteral("\r\nb") << ends + QStringLiteral("\nb");
+    QTest::newRow("each line on its own") << longest + QStringLiteral("\r\n") + tooLong + QStringLiteral("\r\n")
+            + longest << longest + u'\n' + ends + u'\n' + longest;
 }
 
 void TestStartup::messageDisplayText()
@@ -387,6 +402,34 @@ void TestStartup::messageTexts()
           ErrorKind::ObjectRequired, ErrorKind::Unexpected})
         descriptions.insert(errorDescription(kind));
     QCOMPARE(descriptions.size(), 10);
+}
+
+// The number of each kind of failure, as the messages show it.
+void TestStartup::messagesNameTheErrorNumber_data()
+{
+    QTest::addColumn<ErrorKind>("kind");
+    QTest::addColumn<int>("number");
+    QTest::newRow("overflow") << ErrorKind::Overflow << 6;
+    QTest::newRow("out of memory") << ErrorKind::OutOfMemory << 7;
+    QTest::newRow("type mismatch") << ErrorKind::TypeMismatch << 13;
+    QTest::newRow("bad file name or number") << ErrorKind::BadFileNameOrNumber << 52;
+    QTest::newRow("file not found") << ErrorKind::FileNotFound << 53;
+    QTest::newRow("input past end") << ErrorKind::InputPastEnd << 62;
+    QTest::newRow("path/file access") << ErrorKind::PathFileAccess << 75;
+    QTest::newRow("path not found") << ErrorKind::PathNotFound << 76;
+    QTest::newRow("invalid property value") << ErrorKind::InvalidPropertyValue << 380;
+    QTest::newRow("object required") << ErrorKind::ObjectRequired << 424;
+    QTest::newRow("unexpected") << ErrorKind::Unexpected << 50003;
+}
+
+void TestStartup::messagesNameTheErrorNumber()
+{
+    QFETCH(ErrorKind, kind);
+    QFETCH(int, number);
+    QCOMPARE(StartupTrap::unforeseenFailure(title, kind).text,
+             errorDescription(kind) + QStringLiteral(" -- ") + QString::number(number));
+    QCOMPARE(loadconfigMessage(title, kind).text,
+             errorDescription(kind) + QStringLiteral(" - Loadconfig: ") + QString::number(number));
 }
 
 // The first row is a row like any other: with one entry it is always the one

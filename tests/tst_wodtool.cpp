@@ -4,6 +4,7 @@
 #include "tools/wodpack.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -127,6 +128,8 @@ bool makeNonRegular(const QString &kind, const QString &path)
         return ::mkfifo(name.constData(), 0600) == 0;
     if (kind == QStringLiteral("apparaat")) // a node like /dev/null's, in the test's own folder
         return ::mknod(name.constData(), S_IFCHR | 0600, makedev(1, 3)) == 0;
+    if (kind == QStringLiteral("blokapparaat")) // a node like /dev/loop0's
+        return ::mknod(name.constData(), S_IFBLK | 0600, makedev(7, 0)) == 0;
     if (kind == QStringLiteral("socket")) {
         sockaddr_un address{};
         address.sun_family = AF_UNIX;
@@ -167,8 +170,13 @@ private slots:
     void problemPlaceAndForeignFile();
     void sortOption();
     void packUnpackRoundTrip();
+    void blanksAfterTheLastEntry();
     void checkNamesTheEntry_data();
     void checkNamesTheEntry();
+    void dates_data();
+    void dates();
+    void unpackNamesTheCharacter_data();
+    void unpackNamesTheCharacter();
     void escapedTerms_data();
     void escapedTerms();
     void roundTripIsLossless_data();
@@ -205,6 +213,14 @@ void TestWodTool::order_data()
                                                                << "café";
     QTest::newRow("space passed over") << "Harde schijf"
                                        << "Hardware";
+    // Equal but for case and accents: the lower-cased texts decide, then the
+    // texts themselves; only the same text is equal.
+    QTest::newRow("accent decides before case") << "cafe"
+                                                << "Café";
+    QTest::newRow("then case decides") << "Bit"
+                                       << "bit";
+    QTest::newRow("then case decides, accented") << "Één"
+                                                 << "één";
 }
 
 void TestWodTool::order()
@@ -310,6 +326,7 @@ void TestWodTool::problemPlaceAndForeignFile()
 {
     QCOMPARE((WodPack::Problem{2, 0, QStringLiteral("fout")}).toString(), QStringLiteral("regel 2: fout"));
     QCOMPARE((WodPack::Problem{2, 5, QStringLiteral("fout")}).toString(), QStringLiteral("regel 2, teken 5: fout"));
+    QCOMPARE((WodPack::Problem{2, 1, QStringLiteral("fout")}).toString(), QStringLiteral("regel 2, teken 1: fout"));
 
     const QByteArray good
         = WodPack::pack({{QStringLiteral("Bit"), QStringLiteral("Een bit."), 2}}, QStringLiteral("09/12/2026"));
@@ -363,6 +380,17 @@ void TestWodTool::sortOption()
     QCOMPARE(
         terms,
         (QStringList{QStringLiteral("Adres"), QStringLiteral("bit"), QStringLiteral("Byte"), QStringLiteral("Één")}));
+
+    // The same term more than once keeps its lines in their order.
+    const WodPack::ParseResult same = WodPack::parseSource(
+        source("Bit\tEen\nAdres\tPlaats\nBit\tTwee\nBit\tDrie\nAdres\tNog een\n"), WodPack::Ordering::SortThem);
+    QVERIFY(!same.problem);
+    QCOMPARE(termsOf(same.source.entries),
+             (QStringList{QStringLiteral("Adres"), QStringLiteral("Adres"), QStringLiteral("Bit"),
+                          QStringLiteral("Bit"), QStringLiteral("Bit")}));
+    QCOMPARE(descriptionsOf(same.source.entries),
+             (QStringList{QStringLiteral("Plaats"), QStringLiteral("Nog een"), QStringLiteral("Een"),
+                          QStringLiteral("Twee"), QStringLiteral("Drie")}));
 }
 
 void TestWodTool::packUnpackRoundTrip()
@@ -421,8 +449,32 @@ void TestWodTool::checkNamesTheEntry_data()
                                     << QStringLiteral("alleen uit spaties");
     QTest::newRow("date that is no day") << QByteArray(good).replace("09/12/2026", "31/02/2026") << 0
                                          << QStringLiteral("geen bestaande dag");
+    QTest::newRow("first two out of order")
+        << QByteArray(good).replace("\"H\"", "\"X\"").replace("\"I\"", "\"H\"").replace("\"X\"", "\"I\"") << 2
+        << QStringLiteral("hoort alfabetisch");
+    QByteArray longFirst = good;
+    longFirst.replace("\"h\"", '"' + QByteArray(32768, 'h') + '"');
+    QTest::newRow("text too long in the first entry") << longFirst << 1 << QStringLiteral("langer dan 32767 tekens");
+    QTest::newRow("count beyond 32 bits")
+        << QByteArray(good).replace("3,1", "99999999999,1") << 0 << QStringLiteral("Getal te groot (6)");
     QTest::newRow("date that is hardly one")
         << QByteArray(good).replace("09/12/2026", "09/") << 0 << QStringLiteral("geen bestaande dag");
+}
+
+// Blanks and line ends after the last entry are no text after it.
+void TestWodTool::blanksAfterTheLastEntry()
+{
+    const QByteArray good
+        = WodPack::pack({{QStringLiteral("A"), QStringLiteral("a"), 2}, {QStringLiteral("B"), QStringLiteral("b"), 3}},
+                        QStringLiteral("09/12/2026"));
+    for (const QByteArray &tail : {QByteArray("\r\n"), QByteArray("  \r\n\r\n"), QByteArray("\t\n")}) {
+        const WodPack::CheckResult result = WodPack::check(good + tail);
+        QVERIFY2(!result.problem, qPrintable(result.problem ? result.problem->toString() : QString()));
+        QCOMPARE(result.count, 2);
+    }
+    const WodPack::CheckResult extra = WodPack::check(good + "  x\r\n");
+    QVERIFY(extra.problem);
+    QCOMPARE(extra.problem->line, 2);
 }
 
 void TestWodTool::checkNamesTheEntry()
@@ -435,6 +487,91 @@ void TestWodTool::checkNamesTheEntry()
     QVERIFY(result.problem);
     QCOMPARE(result.problem->line, entry);
     QVERIFY2(result.problem->message.contains(message), qPrintable(result.problem->message));
+}
+
+// A character a source cannot hold is named by entry and place, counted from
+// 1, alike by unpack and check.
+void TestWodTool::unpackNamesTheCharacter_data()
+{
+    QTest::addColumn<QByteArray>("stored"); // the scrambled text of entry 2's description
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("message");
+
+    // Scrambled, "a" is "h", a tab 0x10, a line feed 0x11 and code 0x81 0x88.
+    QTest::newRow("tab first") << QByteArray("\x10hh") << 1 << QStringLiteral("tab");
+    QTest::newRow("tab third") << QByteArray("hh\x10") << 3 << QStringLiteral("tab");
+    QTest::newRow("line feed second") << QByteArray("h\x11h") << 2 << QStringLiteral("regeleinde");
+    QTest::newRow("code 0x81 last") << QByteArray("hhhh\x88") << 5 << QStringLiteral("U+0081");
+}
+
+void TestWodTool::unpackNamesTheCharacter()
+{
+    QFETCH(QByteArray, stored);
+    QFETCH(int, column);
+    QFETCH(QString, message);
+
+    const QByteArray good = WodPack::pack(
+        {{QStringLiteral("A"), QStringLiteral("a"), 2}, {QStringLiteral("B"), QStringLiteral("bcd"), 3}},
+        QStringLiteral("09/12/2026"));
+    const QByteArray wod = QByteArray(good).replace("\"ijk\"", '"' + stored + '"');
+    QVERIFY(wod != good);
+
+    const WodPack::UnpackResult unpacked = WodPack::unpack(wod);
+    QVERIFY(unpacked.problem);
+    QVERIFY(unpacked.text.isEmpty());
+    QCOMPARE(unpacked.problem->line, 2);
+    QCOMPARE(unpacked.problem->column, column);
+    QVERIFY2(unpacked.problem->message.contains(message), qPrintable(unpacked.problem->message));
+
+    const WodPack::CheckResult checked = WodPack::check(wod);
+    QVERIFY(checked.problem);
+    QCOMPARE(checked.problem->line, 2);
+    QCOMPARE(checked.problem->column, column);
+    QCOMPARE(checked.problem->message, unpacked.problem->message);
+}
+
+// The date a source gives, by a date line or --date: exactly dd/mm/yyyy, and
+// a day that exists.
+void TestWodTool::dates_data()
+{
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<bool>("valid");
+
+    QTest::newRow("ordinary day") << QStringLiteral("09/12/2026") << true;
+    QTest::newRow("leap day") << QStringLiteral("29/02/2024") << true;
+    QTest::newRow("first and last day of the year") << QStringLiteral("01/01/0001") << true;
+    QTest::newRow("31 December 9999") << QStringLiteral("31/12/9999") << true;
+    QTest::newRow("no leap day") << QStringLiteral("29/02/2023") << false;
+    QTest::newRow("day 0") << QStringLiteral("00/12/2026") << false;
+    QTest::newRow("month 13") << QStringLiteral("09/13/2026") << false;
+    QTest::newRow("one-digit day") << QStringLiteral("9/12/2026") << false;
+    QTest::newRow("one-digit month") << QStringLiteral("09/1/2026") << false;
+    QTest::newRow("two-digit year") << QStringLiteral("09/12/26") << false;
+    QTest::newRow("five-digit year") << QStringLiteral("09/12/02026") << false;
+    QTest::newRow("hyphens") << QStringLiteral("09-12-2026") << false;
+    QTest::newRow("blank before") << QStringLiteral(" 09/12/2026") << false;
+    QTest::newRow("blank after") << QStringLiteral("09/12/2026 ") << false;
+    QTest::newRow("sign") << QStringLiteral("+9/12/2026") << false;
+    QTest::newRow("other digits") << QStringLiteral("\u0660\u0669/12/2026") << false;
+    QTest::newRow("empty") << QString() << false;
+}
+
+void TestWodTool::dates()
+{
+    QFETCH(QString, date);
+    QFETCH(bool, valid);
+
+    QCOMPARE(WodPack::isValidDate(date), valid);
+    // The date line's blanks around the date are no part of it.
+    if (date.trimmed() != date)
+        return;
+    const WodPack::ParseResult parsed
+        = WodPack::parseSource("# datum: " + date.toUtf8() + "\nBit\tEen bit.\n", WodPack::Ordering::MustBeSorted);
+    QCOMPARE(!parsed.problem, valid);
+    if (valid) {
+        QCOMPARE(parsed.source.date, date);
+        QVERIFY(!WodPack::check(WodPack::pack(parsed.source.entries, date)).problem);
+    }
 }
 
 void TestWodTool::escapedTerms_data()
@@ -571,7 +708,17 @@ void TestWodTool::commandLine()
     QVERIFY(help.out.contains("wodtool lint BRON.tsv"));
     QVERIFY(help.out.contains("\"\\#include\" is het\nbegrip \"#include\""));
     QCOMPARE(wodtool({QStringLiteral("frobnicate")}).exitCode, 2);
-    QCOMPARE(wodtool({QStringLiteral("check"), dir.filePath(QStringLiteral("nergens.wod"))}).exitCode, 1);
+    const Run missing = wodtool({QStringLiteral("check"), dir.filePath(QStringLiteral("nergens.wod"))});
+    QCOMPARE(missing.exitCode, 1);
+    QCOMPARE(missing.out, QByteArray());
+    QVERIFY2(missing.err.contains("nergens.wod: bestaat niet"), missing.err.constData());
+
+    // unpack writes to -o, and says nothing.
+    const QString source = dir.filePath(QStringLiteral("terug.tsv"));
+    const Run unpackTo = wodtool({QStringLiteral("unpack"), target, QStringLiteral("-o"), source});
+    QCOMPARE(unpackTo.exitCode, 0);
+    QCOMPARE(unpackTo.out, QByteArray());
+    QCOMPARE(readFile(source), QByteArray("# datum: 01/02/2003\nBit\tEen bit\n"));
 
     // An existing glossary that is not the input is replaced.
     QCOMPARE(wodtool({QStringLiteral("pack"), good, QStringLiteral("-o"), target, QStringLiteral("--date"),
@@ -579,6 +726,28 @@ void TestWodTool::commandLine()
                  .exitCode,
              0);
     QVERIFY(wodtool({QStringLiteral("check"), target}).out.startsWith("datum: 02/02/2003\n"));
+
+    // --sort sorts; without it, terms out of order are refused.
+    const QString unsorted = writeFile(dir, QStringLiteral("unsorted.tsv"), "# datum: 09/12/2026\nByte\tb.\nBit\ta.\n");
+    QCOMPARE(wodtool({QStringLiteral("pack"), unsorted, QStringLiteral("-o"), target}).exitCode, 1);
+    QCOMPARE(
+        wodtool({QStringLiteral("pack"), unsorted, QStringLiteral("-o"), target, QStringLiteral("--sort")}).exitCode,
+        0);
+    QCOMPARE(wodtool({QStringLiteral("unpack"), target}).out, QByteArray("# datum: 09/12/2026\nBit\ta.\nByte\tb.\n"));
+    const QString sorted = writeFile(dir, QStringLiteral("sorted.tsv"), "# datum: 09/12/2026\nBit\ta.\nByte\tb.\n");
+    QCOMPARE(wodtool({QStringLiteral("pack"), sorted, QStringLiteral("-o"), target}).exitCode, 0);
+    QCOMPARE(wodtool({QStringLiteral("lint"), unsorted, QStringLiteral("--sort")}).exitCode, 0);
+
+    // check names the entry and the character, from 1; the header as "kop".
+    const QByteArray packed = readFile(target);
+    const QString tabFirst
+        = writeFile(dir, QStringLiteral("tab.wod"), QByteArray(packed).replace("\"Ip{\"", "\"\x10p{\""));
+    const Run tab = wodtool({QStringLiteral("check"), tabFirst});
+    QCOMPARE(tab.exitCode, 1);
+    QVERIFY2(tab.out.contains("\nprobleem: begrip 1, teken 1: een tab"), tab.out.constData());
+    const QString oldDate
+        = writeFile(dir, QStringLiteral("oud.wod"), QByteArray(packed).replace("09/12/2026", "2026-12-09"));
+    QVERIFY(wodtool({QStringLiteral("check"), oldDate}).out.contains("\nprobleem: kop: "));
 }
 
 void TestWodTool::usageMessages_data()
@@ -601,6 +770,15 @@ void TestWodTool::usageMessages_data()
                                                  << 2 << QByteArray("wodtool: onbekende optie -ouit.wod");
     QTest::newRow("a flag with a value") << QStringList{QStringLiteral("pack"), x, QStringLiteral("--sort=ja")} << 2
                                          << QByteArray("wodtool: onbekende optie --sort=ja");
+    QTest::newRow("a flag with a value, then --date=")
+        << QStringList{QStringLiteral("pack"), x, QStringLiteral("--sort=ja"), QStringLiteral("--date=01/01/2026")} << 2
+        << QByteArray("wodtool: onbekende optie --sort=ja");
+    QTest::newRow("--date=, then a flag with a value")
+        << QStringList{QStringLiteral("pack"), x, QStringLiteral("--date=01/01/2026"), QStringLiteral("--sort=ja")} << 2
+        << QByteArray("wodtool: onbekende optie --sort=ja");
+    QTest::newRow("a flag with a value, then --")
+        << QStringList{QStringLiteral("pack"), QStringLiteral("--sort=ja"), QStringLiteral("--"), x} << 2
+        << QByteArray("wodtool: onbekende optie --sort=ja");
     QTest::newRow("-o without its value") << QStringList{QStringLiteral("pack"), x, QStringLiteral("-o")} << 2
                                           << QByteArray("wodtool: -o verwacht een waarde");
     QTest::newRow("--date without its value") << QStringList{QStringLiteral("pack"), x, QStringLiteral("--date")} << 2
@@ -609,8 +787,20 @@ void TestWodTool::usageMessages_data()
                                      << QByteArray("wodtool: pack verwacht één bron en -o met het doelbestand");
     QTest::newRow("unpack with --sort") << QStringList{QStringLiteral("unpack"), x, QStringLiteral("--sort")} << 2
                                         << QByteArray("wodtool: unpack verwacht één begrippenlijst en eventueel -o");
+    QTest::newRow("unpack with --date") << QStringList{QStringLiteral("unpack"), x, QStringLiteral("--date"),
+                                                       QStringLiteral("01/01/2026")}
+                                        << 2
+                                        << QByteArray("wodtool: unpack verwacht één begrippenlijst en eventueel -o");
     QTest::newRow("check of two files") << QStringList{QStringLiteral("check"), x, x} << 2
                                         << QByteArray("wodtool: check verwacht één begrippenlijst");
+    QTest::newRow("check with --sort") << QStringList{QStringLiteral("check"), x, QStringLiteral("--sort")} << 2
+                                       << QByteArray("wodtool: check verwacht één begrippenlijst");
+    QTest::newRow("check with --date") << QStringList{QStringLiteral("check"), x, QStringLiteral("--date"),
+                                                      QStringLiteral("01/01/2026")}
+                                       << 2 << QByteArray("wodtool: check verwacht één begrippenlijst");
+    QTest::newRow("check with -o") << QStringList{QStringLiteral("check"), x, QStringLiteral("-o"),
+                                                  QStringLiteral("uit")}
+                                   << 2 << QByteArray("wodtool: check verwacht één begrippenlijst");
     QTest::newRow("lint with --date") << QStringList{QStringLiteral("lint"), x, QStringLiteral("--date"),
                                                      QStringLiteral("01/01/2001")}
                                       << 2 << QByteArray("wodtool: lint verwacht één bron en eventueel --sort");
@@ -659,6 +849,7 @@ void TestWodTool::refusesInputThatIsNoFile_data()
         {"FIFO", "is een FIFO (named pipe), geen gewoon bestand"},
         {"socket", "is een socket, geen gewoon bestand"},
         {"/dev/zero", "is een apparaat, geen gewoon bestand"},
+        {"blokapparaat", "is een apparaat, geen gewoon bestand"},
     };
     for (const char *command : {"pack", "unpack", "check", "lint"}) {
         for (const auto &[kind, message] : kinds)
@@ -679,7 +870,10 @@ void TestWodTool::refusesInputThatIsNoFile()
     QString input = kind;
     if (!kind.startsWith(u'/')) {
         input = dir.filePath(QStringLiteral("invoer"));
-        QVERIFY(makeNonRegular(kind, input));
+        // Only root may make a device node.
+        if (!makeNonRegular(kind, input) && kind == QStringLiteral("blokapparaat"))
+            QSKIP("no block device node can be made here");
+        QVERIFY(QFileInfo::exists(input));
     }
     const QString target = dir.filePath(QStringLiteral("uit.wod"));
     QStringList args{command, input};
@@ -711,6 +905,20 @@ void TestWodTool::readingIsBounded()
     const ToolFiles::ReadResult missing
         = ToolFiles::readRegularFile(dir.filePath(QStringLiteral("nergens")), 10, QStringLiteral("bron"));
     QCOMPARE(missing.error, QStringLiteral("bestaat niet"));
+    const ToolFiles::ReadResult throughFile
+        = ToolFiles::readRegularFile(path + QStringLiteral("/bron.tsv"), 10, QStringLiteral("bron"));
+    QCOMPARE(throughFile.error, QStringLiteral("bestaat niet (een deel van het pad is geen map)"));
+
+    // A file that grows while it is read (the system's process files say
+    // they are empty) is refused once it passes the limit.
+    const QString growing = QStringLiteral("/proc/self/status");
+    if (QFile::exists(growing)) {
+        const ToolFiles::ReadResult grown = ToolFiles::readRegularFile(growing, 16, QStringLiteral("bron"));
+        QVERIFY2(grown.error.endsWith(QStringLiteral("groter dan een bron kan zijn (ten hoogste 16 bytes)")),
+                 qPrintable(grown.error));
+        QVERIFY(grown.bytes.isEmpty());
+        QCOMPARE(ToolFiles::readRegularFile(growing, 1 << 20, QStringLiteral("bron")).error, QString());
+    }
 }
 
 // Files just over the largest size, sparse, so nothing is written to disk.
