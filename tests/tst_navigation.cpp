@@ -62,6 +62,16 @@ void TestNavigation::expectShowing(int entry, int count)
              f->control<QLabel>(QStringLiteral("Lbl_Begrip"))->text());
     QCOMPARE(f->control<QLabel>(QStringLiteral("Label3"))->text(),
              f->control<QLabel>(QStringLiteral("Lbl_Begrip"))->text());
+    // Raised by one pixel: the grey shadow down and to the right, the white
+    // highlight up and to the left, both the term's size, the term black.
+    auto *term = f->control<QLabel>(QStringLiteral("Lbl_Begrip"));
+    auto *shadow = f->control<QLabel>(QStringLiteral("Label3"));
+    auto *highlight = f->control<QLabel>(QStringLiteral("Label2"));
+    QCOMPARE(shadow->geometry(), term->geometry().translated(1, 1));
+    QCOMPARE(highlight->geometry(), term->geometry().translated(-1, -1));
+    QCOMPARE(shadow->palette().color(QPalette::Active, QPalette::WindowText), QColor(128, 128, 128));
+    QCOMPARE(highlight->palette().color(QPalette::Active, QPalette::WindowText), QColor(Qt::white));
+    QCOMPARE(term->palette().color(QPalette::Active, QPalette::WindowText), QColor(Qt::black));
 }
 
 void TestNavigation::nextFromEntryFive()

@@ -8,6 +8,7 @@
 #include "windows/frmsneltoetsen.h"
 #include "windows/shortcutkeys.h"
 
+#include <QAccessible>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
@@ -38,6 +39,8 @@ private slots:
     void aboutEscapeDoesNothing();
     void aboutLinkOpensOnAClickOnly_data();
     void aboutLinkOpensOnAClickOnly();
+    void aboutShowsTheDateAsStored();
+    void aboutNoticeFitsItsBox();
 
     void countryCodeRows();
     void countryCodesWindow();
@@ -294,6 +297,39 @@ void TestWindows::aboutLinkOpensOnAClickOnly()
     });
     menuItem(QStringLiteral("mnu_info"), 0)->trigger();
     QCOMPARE(f->platform.opened.size(), opens ? 1 : 0);
+}
+
+// The glossary's date is shown and read out as the file holds it, even where
+// it looks like markup.
+void TestWindows::aboutShowsTheDateAsStored()
+{
+    f->writeGlossary(Test::wod(Test::MainWindowFixture::numberedEntries(3), {}, "\"01/&lt;\""));
+    QCOMPARE(f->start(), FrmHoofd::LoadOutcome::Show);
+    f->window->show();
+    QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
+    bool opened = false;
+    whenModalOpens<FrmAbout3D>([&opened](FrmAbout3D *about) {
+        opened = true;
+        auto *date = about->findChild<QLabel *>(QStringLiteral("Lbl_DatabaseDatum"));
+        QAccessibleInterface *heard = QAccessible::queryAccessibleInterface(date);
+        QVERIFY(heard);
+        QCOMPARE(heard->text(QAccessible::Name), QStringLiteral("Begrippenlijst laatst bijgewerkt op: 01/&lt;"));
+        about->accept();
+    });
+    QTest::keySequence(f->window->windowHandle(), QKeySequence(Qt::CTRL | Qt::Key_I));
+    QVERIFY(opened);
+}
+
+// The freeware notice, several lines long, wraps within its box and is seen
+// whole.
+void TestWindows::aboutNoticeFitsItsBox()
+{
+    const FrmAbout3D about(f->platform, AboutValues{QStringLiteral("Woordorakelaar v1.0"), 4, QString(), 0}, {});
+    auto *notice = about.findChild<QLabel *>(QStringLiteral("Lbl_AboutWarning"));
+    QVERIFY(notice->minimumSizeHint().width() <= notice->width());
+    const int needed = notice->heightForWidth(notice->width());
+    QVERIFY2(needed > notice->fontMetrics().height() && needed <= notice->height(),
+             qPrintable(QString::number(needed)));
 }
 
 void TestWindows::countryCodesEnterInTheList_data()
