@@ -14,6 +14,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 
 using namespace Woord;
@@ -40,6 +41,7 @@ private slots:
     void aboutLinkOpensOnAClickOnly_data();
     void aboutLinkOpensOnAClickOnly();
     void aboutShowsTheDateAsStored();
+    void aboutLinksTakeTheButtonTextColour();
     void aboutNoticeFitsItsBox();
 
     void countryCodeRows();
@@ -318,6 +320,25 @@ void TestWindows::aboutShowsTheDateAsStored()
     });
     QTest::keySequence(f->window->windowHandle(), QKeySequence(Qt::CTRL | Qt::Key_I));
     QVERIFY(opened);
+}
+
+// Over the window's surface the links take the system's button-text colour,
+// also where a theme gives it apart from the window's text colour.
+void TestWindows::aboutLinksTakeTheButtonTextColour()
+{
+    const QPalette before = QApplication::palette();
+    const auto restore = qScopeGuard([&before] { QApplication::setPalette(before); });
+    QPalette theme = before;
+    theme.setColor(QPalette::ButtonText, QColor(10, 20, 30));
+    theme.setColor(QPalette::WindowText, QColor(40, 50, 60));
+    QApplication::setPalette(theme);
+
+    FrmAbout3D about(f->platform, AboutValues{QStringLiteral("Woordorakelaar v1.0"), 4, QString(), 0}, {});
+    about.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    QTest::mouseMove(about.windowHandle(), QPoint(270, 60));
+    QCOMPARE(colour(about.findChild<QLabel *>(QStringLiteral("Lbl_URL"))), QColor(10, 20, 30));
+    QCOMPARE(colour(about.findChild<QLabel *>(QStringLiteral("Lbl_Email"))), QColor(10, 20, 30));
 }
 
 // The freeware notice, several lines long, wraps within its box and is seen
