@@ -6,6 +6,7 @@
 #include "windows/frmabout3d.h"
 #include "windows/frmlandencodes.h"
 #include "windows/frmsneltoetsen.h"
+#include "windows/outlineshape.h"
 #include "windows/shortcutkeys.h"
 
 #include <QAccessible>
@@ -41,6 +42,7 @@ private slots:
     void aboutLinkOpensOnAClickOnly_data();
     void aboutLinkOpensOnAClickOnly();
     void aboutShowsTheDateAsStored();
+    void outlineShapeEdges();
     void aboutLinksTakeTheButtonTextColour();
     void aboutNoticeFitsItsBox();
 
@@ -320,6 +322,29 @@ void TestWindows::aboutShowsTheDateAsStored()
     });
     QTest::keySequence(f->window->windowHandle(), QKeySequence(Qt::CTRL | Qt::Key_I));
     QVERIFY(opened);
+}
+
+// An outline is one pixel wide on all four sides, and its inside shows what
+// lies under it.
+void TestWindows::outlineShapeEdges()
+{
+    QWidget surface;
+    surface.setFixedSize(40, 30);
+    surface.setAutoFillBackground(true);
+    QPalette white = surface.palette();
+    white.setColor(QPalette::Window, Qt::white);
+    surface.setPalette(white);
+    const QColor grey(224, 224, 224);
+    auto *shape = new OutlineShape(grey, &surface);
+    shape->setGeometry(5, 5, 20, 10);
+    const QImage image = surface.grab().toImage();
+    const QPoint edges[] = {{5, 5}, {24, 5}, {5, 14}, {24, 14}, {15, 5}, {15, 14}, {5, 10}, {24, 10}};
+    for (const QPoint &at : edges)
+        QVERIFY2(image.pixelColor(at) == grey, qPrintable(QStringLiteral("%1,%2").arg(at.x()).arg(at.y())));
+    const QPoint inside[] = {{6, 6}, {23, 13}, {15, 10}, {23, 10}, {15, 13}, {4, 4}, {25, 15}};
+    for (const QPoint &at : inside)
+        QVERIFY2(image.pixelColor(at) == QColor(Qt::white),
+                 qPrintable(QStringLiteral("%1,%2").arg(at.x()).arg(at.y())));
 }
 
 // Over the window's surface the links take the system's button-text colour,
