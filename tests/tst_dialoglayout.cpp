@@ -218,10 +218,13 @@ void TestDialogLayout::places()
             const QStringList rgb = place.colour.split(u' ', Qt::SkipEmptyParts);
             expected = QColor(rgb.at(0).toInt(), rgb.at(1).toInt(), rgb.at(2).toInt());
         }
-        if (auto *shape = qobject_cast<OutlineShape *>(control))
+        if (auto *shape = qobject_cast<OutlineShape *>(control)) {
             QCOMPARE(shape->colour(), expected);
-        else
-            QCOMPARE(control->palette().color(QPalette::WindowText), expected);
+        } else {
+            // Also while the dialog is in the background.
+            QCOMPARE(control->palette().color(QPalette::Active, QPalette::WindowText), expected);
+            QCOMPARE(control->palette().color(QPalette::Inactive, QPalette::WindowText), expected);
+        }
     }
 
     if (place.caption.startsWith(u'"')) {

@@ -69,9 +69,12 @@ void TestNavigation::expectShowing(int entry, int count)
     auto *highlight = f->control<QLabel>(QStringLiteral("Label2"));
     QCOMPARE(shadow->geometry(), term->geometry().translated(1, 1));
     QCOMPARE(highlight->geometry(), term->geometry().translated(-1, -1));
-    QCOMPARE(shadow->palette().color(QPalette::Active, QPalette::WindowText), QColor(128, 128, 128));
-    QCOMPARE(highlight->palette().color(QPalette::Active, QPalette::WindowText), QColor(Qt::white));
-    QCOMPARE(term->palette().color(QPalette::Active, QPalette::WindowText), QColor(Qt::black));
+    // The same in a window in the background.
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        QCOMPARE(shadow->palette().color(group, QPalette::WindowText), QColor(128, 128, 128));
+        QCOMPARE(highlight->palette().color(group, QPalette::WindowText), QColor(Qt::white));
+        QCOMPARE(term->palette().color(group, QPalette::WindowText), QColor(Qt::black));
+    }
 }
 
 void TestNavigation::nextFromEntryFive()
