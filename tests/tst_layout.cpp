@@ -52,9 +52,12 @@ private slots:
     void fontsAndTexts_data();
     void fontsAndTexts();
     void standInFaces();
+    void colours_data();
+    void colours();
     void frontToBack();
     void tabOrderAndFirstFocus();
     void companionsHiddenUntilTheFirstTerm();
+    void longTextsWrapInTheirBoxes();
     void linesTipAndIcon();
     void clientArea();
 
@@ -175,6 +178,43 @@ void TestLayout::fontsAndTexts()
         QCOMPARE(control->font().stretch(), int(QFont::Unstretched));
 }
 
+void TestLayout::colours_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QColor>("colour"); // invalid: the system's colour of that role
+
+    const QColor lightGrey(192, 192, 192);
+    QTest::newRow("Lbl_Tip text") << "Lbl_Tip" << int(QPalette::WindowText) << QColor(128, 128, 128);
+    QTest::newRow("Lbl_StatusHelp text") << "Lbl_StatusHelp" << int(QPalette::WindowText) << QColor(Qt::black);
+    QTest::newRow("Lbl_CurrRecord text") << "Lbl_CurrRecord" << int(QPalette::WindowText) << QColor(Qt::black);
+    QTest::newRow("Lbl_Beschrijving text") << "Lbl_Beschrijving" << int(QPalette::WindowText) << QColor();
+    QTest::newRow("Lbl_Begrip background") << "Lbl_Begrip" << int(QPalette::Window) << lightGrey;
+    QTest::newRow("Label2 background") << "Label2" << int(QPalette::Window) << lightGrey;
+    QTest::newRow("Label3 background") << "Label3" << int(QPalette::Window) << lightGrey;
+    QTest::newRow("List_Grid background") << "List_Grid" << int(QPalette::Base) << QColor(Qt::white);
+    QTest::newRow("List_Grid text") << "List_Grid" << int(QPalette::Text) << QColor(Qt::black);
+    QTest::newRow("Lbl_Beschrijving_Achtergrond background")
+        << "Lbl_Beschrijving_Achtergrond" << int(QPalette::Window) << QColor();
+}
+
+// The colours the window was laid out with, the same while it is in the
+// background.
+void TestLayout::colours()
+{
+    QFETCH(QString, name);
+    QFETCH(int, role);
+    QFETCH(QColor, colour);
+    QWidget *control = f->control<QWidget>(name);
+    // The system's colours: text in the window-text colour, the description's
+    // box in the colour of a text field's background.
+    const QColor expected = colour.isValid() ? colour
+        : role == QPalette::WindowText       ? f->window->palette().color(QPalette::WindowText)
+                                             : f->window->palette().color(QPalette::Base);
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        QCOMPARE(control->palette().color(group, QPalette::ColorRole(role)), expected);
+}
+
 // Where the system has no face of the name: Tahoma from the Windows fonts
 // folder Debian keeps, MS Sans Serif drawn by Liberation Sans, narrower.
 void TestLayout::standInFaces()
@@ -249,6 +289,21 @@ void TestLayout::companionsHiddenUntilTheFirstTerm()
     QVERIFY(!f->control<QLabel>(QStringLiteral("Label2"))->isHidden());
     QVERIFY(!f->control<QLabel>(QStringLiteral("Label3"))->isHidden());
     QVERIFY(!f->control<QLabel>(QStringLiteral("Lbl_Begrip"))->autoFillBackground());
+}
+
+// A description of the longest kind wraps within its box and is seen whole.
+void TestLayout::longTextsWrapInTheirBoxes()
+{
+    QString description;
+    while (description.size() < 290)
+        description += QStringLiteral("Een lange beschrijving van een begrip. ");
+    f->writeGlossary(Test::wod({{QStringLiteral("Begrip"), description}}));
+    QCOMPARE(f->start(), FrmHoofd::LoadOutcome::Show);
+    auto *label = f->control<QLabel>(QStringLiteral("Lbl_Beschrijving"));
+    QCOMPARE(label->text(), description);
+    QVERIFY(label->minimumSizeHint().width() <= label->width());
+    const int needed = label->heightForWidth(label->width());
+    QVERIFY2(needed > label->fontMetrics().height() && needed <= label->height(), qPrintable(QString::number(needed)));
 }
 
 void TestLayout::linesTipAndIcon()
