@@ -54,6 +54,8 @@ private slots:
     void standInFaces();
     void colours_data();
     void colours();
+    void alignments_data();
+    void alignments();
     void frontToBack();
     void tabOrderAndFirstFocus();
     void companionsHiddenUntilTheFirstTerm();
@@ -215,6 +217,26 @@ void TestLayout::colours()
         QCOMPARE(control->palette().color(group, QPalette::ColorRole(role)), expected);
 }
 
+void TestLayout::alignments_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("alignment");
+    const int centred = Qt::AlignHCenter | Qt::AlignTop;
+    const int left = Qt::AlignLeft | Qt::AlignTop;
+    for (const char *name : {"Lbl_Begrip", "Label2", "Label3", "Lbl_StatusHelp", "Lbl_CurrRecord"})
+        QTest::newRow(name) << QString::fromLatin1(name) << centred;
+    for (const char *name : {"Lbl_Beschrijving", "Lbl_Tip"})
+        QTest::newRow(name) << QString::fromLatin1(name) << left;
+}
+
+// Texts start at the top of their labels, centred or from the left edge.
+void TestLayout::alignments()
+{
+    QFETCH(QString, name);
+    QFETCH(int, alignment);
+    QCOMPARE(int(f->control<QLabel>(name)->alignment()), alignment);
+}
+
 // Where the system has no face of the name: Tahoma from the Windows fonts
 // folder Debian keeps, MS Sans Serif drawn by Liberation Sans, narrower.
 void TestLayout::standInFaces()
@@ -322,6 +344,7 @@ void TestLayout::linesTipAndIcon()
     const QList<QSize> iconSizes = f->window->windowIcon().availableSizes();
     QVERIFY(iconSizes.contains(QSize(32, 32)));
     QVERIFY(iconSizes.contains(QSize(16, 16)));
+    QVERIFY(iconSizes.contains(QSize(64, 64))); // sharp on a high-DPI title bar
     QCOMPARE(f->control<QLabel>(QStringLiteral("Lbl_CurrRecord"))->toolTip(),
              QStringLiteral(" Huidig begrip in uw database "));
     QCOMPARE(f->control<QScrollBar>(QStringLiteral("HScroll_Record"))->parentWidget()->objectName(),

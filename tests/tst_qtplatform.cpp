@@ -49,6 +49,7 @@ private slots:
     void messageBox_data();
     void messageBox();
     void shellOpensFilesAndAddresses();
+    void messageBoxOverTheActiveWindow();
 
 private:
     static int overrides()
@@ -173,6 +174,26 @@ void TestQtPlatform::messageBox()
     });
     platform.showMessage(Message{QStringLiteral("Woordorakelaar v1.0"), text, MessageIcon(icon)});
     QVERIFY(seen);
+}
+
+// A message belongs to the window that is active when it comes, so it stays
+// over that window.
+void TestQtPlatform::messageBoxOverTheActiveWindow()
+{
+    QWidget window;
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QtPlatform platform;
+    QWidget *owner = nullptr;
+    QTimer::singleShot(0, this, [&owner] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            owner = box->parentWidget();
+            box->accept();
+        }
+    });
+    platform.showMessage(Message{QStringLiteral("Woordorakelaar v1.0"), QStringLiteral("Tekst"), MessageIcon::None});
+    QCOMPARE(owner, &window);
 }
 
 // A path is opened as a local file, anything else as the address it is.
