@@ -7,6 +7,7 @@
 #include <QFontDatabase>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QTest>
 
@@ -60,6 +61,7 @@ private slots:
     void tabOrderAndFirstFocus();
     void companionsHiddenUntilTheFirstTerm();
     void longTextsWrapInTheirBoxes();
+    void descriptionBox();
     void linesTipAndIcon();
     void clientArea();
 
@@ -207,12 +209,23 @@ void TestLayout::colours()
     QFETCH(QString, name);
     QFETCH(int, role);
     QFETCH(QColor, colour);
-    QWidget *control = f->control<QWidget>(name);
+    // A theme whose system colours differ from the ones the window sets.
+    const QPalette before = QApplication::palette();
+    const auto restore = qScopeGuard([&before] { QApplication::setPalette(before); });
+    QPalette theme = before;
+    theme.setColor(QPalette::WindowText, QColor(40, 50, 60));
+    theme.setColor(QPalette::Text, QColor(70, 80, 90));
+    theme.setColor(QPalette::Window, QColor(230, 220, 210));
+    theme.setColor(QPalette::Base, QColor(250, 245, 235));
+    QApplication::setPalette(theme);
+    MainWindowFixture themed;
+    themed.make();
+    QWidget *control = themed.control<QWidget>(name);
     // The system's colours: text in the window-text colour, the description's
     // box in the colour of a text field's background.
     const QColor expected = colour.isValid() ? colour
-        : role == QPalette::WindowText       ? f->window->palette().color(QPalette::WindowText)
-                                             : f->window->palette().color(QPalette::Base);
+        : role == QPalette::WindowText       ? theme.color(QPalette::WindowText)
+                                             : theme.color(QPalette::Base);
     for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
         QCOMPARE(control->palette().color(group, QPalette::ColorRole(role)), expected);
 }
@@ -326,6 +339,25 @@ void TestLayout::longTextsWrapInTheirBoxes()
     QVERIFY(label->minimumSizeHint().width() <= label->width());
     const int needed = label->heightForWidth(label->width());
     QVERIFY2(needed > label->fontMetrics().height() && needed <= label->height(), qPrintable(QString::number(needed)));
+}
+
+// The description's box has a one-pixel border in the window's text colour
+// around a field in the colour of a text field's background.
+void TestLayout::descriptionBox()
+{
+    f->window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f->window.get()));
+    auto *box = f->control<QLabel>(QStringLiteral("Lbl_Beschrijving_Achtergrond"));
+    const QImage image = box->grab().toImage();
+    const QColor border = box->palette().color(QPalette::WindowText);
+    const QColor inside = box->palette().color(QPalette::Base);
+    const int w = image.width();
+    const int h = image.height();
+    for (const QPoint &at :
+         {QPoint(0, 0), QPoint(w / 2, 0), QPoint(w - 1, h / 2), QPoint(w / 2, h - 1), QPoint(0, h / 2)})
+        QCOMPARE(image.pixelColor(at), border);
+    for (const QPoint &at : {QPoint(1, 1), QPoint(w / 2, h / 2), QPoint(w - 2, h - 2)})
+        QCOMPARE(image.pixelColor(at), inside);
 }
 
 void TestLayout::linesTipAndIcon()
