@@ -62,6 +62,8 @@ private slots:
     void companionsHiddenUntilTheFirstTerm();
     void longTextsWrapInTheirBoxes();
     void descriptionBox();
+    void etchedLines_data();
+    void etchedLines();
     void linesTipAndIcon();
     void clientArea();
 
@@ -358,6 +360,36 @@ void TestLayout::descriptionBox()
         QCOMPARE(image.pixelColor(at), border);
     for (const QPoint &at : {QPoint(1, 1), QPoint(w / 2, h / 2), QPoint(w - 2, h - 2)})
         QCOMPARE(image.pixelColor(at), inside);
+}
+
+void TestLayout::etchedLines_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("white"); // else the window's text colour
+    QTest::addColumn<QRect>("pixels");
+    // From the laid-out ends in twips, one pixel wide: Line7 runs from
+    // (105, 0) to (105, 650), so from pixel row 0 to row 43.
+    QTest::newRow("Line5") << "Line5" << true << QRect(7, 0, 633, 1);
+    QTest::newRow("Line6") << "Line6" << false << QRect(7, 1, 633, 1);
+    QTest::newRow("Line7") << "Line7" << true << QRect(7, 0, 1, 43);
+    QTest::newRow("Line8") << "Line8" << false << QRect(8, 1, 1, 42);
+    QTest::newRow("Line9") << "Line9" << true << QRect(640, 2, 1, 43);
+    QTest::newRow("Line10") << "Line10" << false << QRect(639, 1, 1, 44);
+    QTest::newRow("Line2") << "Line2" << true << QRect(7, 43, 633, 1);
+    QTest::newRow("Line1") << "Line1" << false << QRect(7, 44, 633, 1);
+    QTest::newRow("Line3") << "Line3" << true << QRect(7, 496, 632, 1);
+    QTest::newRow("Line4") << "Line4" << false << QRect(7, 497, 632, 1);
+}
+
+void TestLayout::etchedLines()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, white);
+    QFETCH(QRect, pixels);
+    QWidget *line = f->control<QWidget>(name);
+    QCOMPARE(line->geometry(), pixels);
+    QCOMPARE(line->palette().color(QPalette::Window),
+             white ? QColor(Qt::white) : f->window->palette().color(QPalette::WindowText));
 }
 
 void TestLayout::linesTipAndIcon()
