@@ -19,6 +19,7 @@ private slots:
     void listRowClicked();
     void scrollBarMovedAndDragged();
     void firstAndLastFromTheMiddle();
+    void firstAndLastFromBesideTheEnds();
     void beepsAtBothEnds();
     void everyStepBeepsWithOneEntry();
     void arrowKeysInTheList();
@@ -131,6 +132,19 @@ void TestNavigation::firstAndLastFromTheMiddle()
     expectShowing(1);
     f->window->LastRecord();
     expectShowing(1250);
+    QCOMPARE(f->platform.beeps, 0);
+}
+
+// One step from an end, F7 and F8 still go to the end without a beep.
+void TestNavigation::firstAndLastFromBesideTheEnds()
+{
+    startWith(1250);
+    goTo(1249);
+    QTest::keyClick(f->window->windowHandle(), Qt::Key_F8);
+    expectShowing(1250);
+    goTo(2);
+    QTest::keyClick(f->window->windowHandle(), Qt::Key_F7);
+    expectShowing(1);
     QCOMPARE(f->platform.beeps, 0);
 }
 
