@@ -77,24 +77,24 @@ QList<Place> designedPlaces()
 }
 
 // "Tahoma 8.25 bold underline": the family, its size in points and its styles.
-struct FontSpec {
+struct FontStyle {
     QString family;
     double points = 0;
     bool bold = false;
     bool underline = false;
 };
 
-FontSpec fontSpec(const QString &text)
+FontStyle fontStyle(const QString &text)
 {
     QStringList words = text.split(u' ', Qt::SkipEmptyParts);
-    FontSpec spec;
+    FontStyle style;
     while (!words.isEmpty() && (words.last() == u"bold" || words.last() == u"underline")) {
-        (words.last() == u"bold" ? spec.bold : spec.underline) = true;
+        (words.last() == u"bold" ? style.bold : style.underline) = true;
         words.removeLast();
     }
-    spec.points = words.takeLast().toDouble();
-    spec.family = words.join(u' ');
-    return spec;
+    style.points = words.takeLast().toDouble();
+    style.family = words.join(u' ');
+    return style;
 }
 
 Qt::Alignment alignment(const QString &text)
@@ -197,11 +197,11 @@ void TestDialogLayout::places()
     }
 
     if (place.font != u"-") {
-        const FontSpec spec = fontSpec(place.font);
-        QCOMPARE(control->font().family(), spec.family);
-        QCOMPARE(control->font().pointSizeF(), spec.points);
-        QCOMPARE(control->font().bold(), spec.bold);
-        QCOMPARE(control->font().underline(), spec.underline);
+        const FontStyle style = fontStyle(place.font);
+        QCOMPARE(control->font().family(), style.family);
+        QCOMPARE(control->font().pointSizeF(), style.points);
+        QCOMPARE(control->font().bold(), style.bold);
+        QCOMPARE(control->font().underline(), style.underline);
     }
 
     if (place.alignment != u"-") {
