@@ -7,6 +7,7 @@
 #include <QFontDatabase>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QTest>
 
@@ -52,9 +53,17 @@ private slots:
     void fontsAndTexts_data();
     void fontsAndTexts();
     void standInFaces();
+    void colours_data();
+    void colours();
+    void alignments_data();
+    void alignments();
     void frontToBack();
     void tabOrderAndFirstFocus();
     void companionsHiddenUntilTheFirstTerm();
+    void longTextsWrapInTheirBoxes();
+    void descriptionBox();
+    void etchedLines_data();
+    void etchedLines();
     void linesTipAndIcon();
     void clientArea();
 
@@ -176,6 +185,74 @@ void TestLayout::fontsAndTexts()
         QCOMPARE(control->font().stretch(), int(QFont::Unstretched));
 }
 
+void TestLayout::colours_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QColor>("colour"); // invalid: the system's colour of that role
+
+    const QColor lightGrey(192, 192, 192);
+    QTest::newRow("Lbl_Tip text") << "Lbl_Tip" << int(QPalette::WindowText) << QColor(128, 128, 128);
+    QTest::newRow("Lbl_StatusHelp text") << "Lbl_StatusHelp" << int(QPalette::WindowText) << QColor(Qt::black);
+    QTest::newRow("Lbl_CurrRecord text") << "Lbl_CurrRecord" << int(QPalette::WindowText) << QColor(Qt::black);
+    QTest::newRow("Lbl_Beschrijving text") << "Lbl_Beschrijving" << int(QPalette::WindowText) << QColor();
+    QTest::newRow("Lbl_Begrip background") << "Lbl_Begrip" << int(QPalette::Window) << lightGrey;
+    QTest::newRow("Label2 background") << "Label2" << int(QPalette::Window) << lightGrey;
+    QTest::newRow("Label3 background") << "Label3" << int(QPalette::Window) << lightGrey;
+    QTest::newRow("List_Grid background") << "List_Grid" << int(QPalette::Base) << QColor(Qt::white);
+    QTest::newRow("List_Grid text") << "List_Grid" << int(QPalette::Text) << QColor(Qt::black);
+    QTest::newRow("Lbl_Beschrijving_Achtergrond background")
+        << "Lbl_Beschrijving_Achtergrond" << int(QPalette::Window) << QColor();
+}
+
+// The colours the window was laid out with, the same while it is in the
+// background.
+void TestLayout::colours()
+{
+    QFETCH(QString, name);
+    QFETCH(int, role);
+    QFETCH(QColor, colour);
+    // A theme whose system colours differ from the ones the window sets.
+    const QPalette before = QApplication::palette();
+    const auto restore = qScopeGuard([&before] { QApplication::setPalette(before); });
+    QPalette theme = before;
+    theme.setColor(QPalette::WindowText, QColor(40, 50, 60));
+    theme.setColor(QPalette::Text, QColor(70, 80, 90));
+    theme.setColor(QPalette::Window, QColor(230, 220, 210));
+    theme.setColor(QPalette::Base, QColor(250, 245, 235));
+    QApplication::setPalette(theme);
+    MainWindowFixture themed;
+    themed.make();
+    QWidget *control = themed.control<QWidget>(name);
+    // The system's colours: text in the window-text colour, the description's
+    // box in the colour of a text field's background.
+    const QColor expected = colour.isValid() ? colour
+        : role == QPalette::WindowText       ? theme.color(QPalette::WindowText)
+                                             : theme.color(QPalette::Base);
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        QCOMPARE(control->palette().color(group, QPalette::ColorRole(role)), expected);
+}
+
+void TestLayout::alignments_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("alignment");
+    const int centred = Qt::AlignHCenter | Qt::AlignTop;
+    const int left = Qt::AlignLeft | Qt::AlignTop;
+    for (const char *name : {"Lbl_Begrip", "Label2", "Label3", "Lbl_StatusHelp", "Lbl_CurrRecord"})
+        QTest::newRow(name) << QString::fromLatin1(name) << centred;
+    for (const char *name : {"Lbl_Beschrijving", "Lbl_Tip"})
+        QTest::newRow(name) << QString::fromLatin1(name) << left;
+}
+
+// Texts start at the top of their labels, centred or from the left edge.
+void TestLayout::alignments()
+{
+    QFETCH(QString, name);
+    QFETCH(int, alignment);
+    QCOMPARE(int(f->control<QLabel>(name)->alignment()), alignment);
+}
+
 // Where the system has no face of the name: Tahoma from the Windows fonts
 // folder Debian keeps, MS Sans Serif drawn by Liberation Sans, narrower.
 void TestLayout::standInFaces()
@@ -255,6 +332,70 @@ void TestLayout::companionsHiddenUntilTheFirstTerm()
     QVERIFY(!f->control<QLabel>(QStringLiteral("Lbl_Begrip"))->autoFillBackground());
 }
 
+// A description of the longest kind wraps within its box and is seen whole.
+void TestLayout::longTextsWrapInTheirBoxes()
+{
+    QString description;
+    while (description.size() < 290)
+        description += QStringLiteral("Een lange beschrijving van een begrip. ");
+    f->writeGlossary(Test::wod({{QStringLiteral("Begrip"), description}}));
+    QCOMPARE(f->start(), FrmHoofd::LoadOutcome::Show);
+    auto *label = f->control<QLabel>(QStringLiteral("Lbl_Beschrijving"));
+    QCOMPARE(label->text(), description);
+    QVERIFY(label->minimumSizeHint().width() <= label->width());
+    const int needed = label->heightForWidth(label->width());
+    QVERIFY2(needed > label->fontMetrics().height() && needed <= label->height(), qPrintable(QString::number(needed)));
+}
+
+// The description's box has a one-pixel border in the window's text colour
+// around a field in the colour of a text field's background.
+void TestLayout::descriptionBox()
+{
+    f->window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f->window.get()));
+    auto *box = f->control<QLabel>(QStringLiteral("Lbl_Beschrijving_Achtergrond"));
+    const QImage image = box->grab().toImage();
+    const QColor border = box->palette().color(QPalette::WindowText);
+    const QColor inside = box->palette().color(QPalette::Base);
+    const int w = image.width();
+    const int h = image.height();
+    for (const QPoint &at :
+         {QPoint(0, 0), QPoint(w / 2, 0), QPoint(w - 1, h / 2), QPoint(w / 2, h - 1), QPoint(0, h / 2)})
+        QCOMPARE(image.pixelColor(at), border);
+    for (const QPoint &at : {QPoint(1, 1), QPoint(w / 2, h / 2), QPoint(w - 2, h - 2)})
+        QCOMPARE(image.pixelColor(at), inside);
+}
+
+void TestLayout::etchedLines_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("white"); // else the window's text colour
+    QTest::addColumn<QRect>("pixels");
+    // From the laid-out ends in twips, one pixel wide: Line7 runs from
+    // (105, 0) to (105, 650), so from pixel row 0 to row 43.
+    QTest::newRow("Line5") << "Line5" << true << QRect(7, 0, 633, 1);
+    QTest::newRow("Line6") << "Line6" << false << QRect(7, 1, 633, 1);
+    QTest::newRow("Line7") << "Line7" << true << QRect(7, 0, 1, 43);
+    QTest::newRow("Line8") << "Line8" << false << QRect(8, 1, 1, 42);
+    QTest::newRow("Line9") << "Line9" << true << QRect(640, 2, 1, 43);
+    QTest::newRow("Line10") << "Line10" << false << QRect(639, 1, 1, 44);
+    QTest::newRow("Line2") << "Line2" << true << QRect(7, 43, 633, 1);
+    QTest::newRow("Line1") << "Line1" << false << QRect(7, 44, 633, 1);
+    QTest::newRow("Line3") << "Line3" << true << QRect(7, 496, 632, 1);
+    QTest::newRow("Line4") << "Line4" << false << QRect(7, 497, 632, 1);
+}
+
+void TestLayout::etchedLines()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, white);
+    QFETCH(QRect, pixels);
+    QWidget *line = f->control<QWidget>(name);
+    QCOMPARE(line->geometry(), pixels);
+    QCOMPARE(line->palette().color(QPalette::Window),
+             white ? QColor(Qt::white) : f->window->palette().color(QPalette::WindowText));
+}
+
 void TestLayout::linesTipAndIcon()
 {
     QWidget *surface = f->window->centralWidget();
@@ -271,6 +412,7 @@ void TestLayout::linesTipAndIcon()
     const QList<QSize> iconSizes = f->window->windowIcon().availableSizes();
     QVERIFY(iconSizes.contains(QSize(32, 32)));
     QVERIFY(iconSizes.contains(QSize(16, 16)));
+    QVERIFY(iconSizes.contains(QSize(64, 64))); // sharp on a high-DPI title bar
     QCOMPARE(f->control<QLabel>(QStringLiteral("Lbl_CurrRecord"))->toolTip(),
              QStringLiteral(" Huidig begrip in uw database "));
     QCOMPARE(f->control<QScrollBar>(QStringLiteral("HScroll_Record"))->parentWidget()->objectName(),

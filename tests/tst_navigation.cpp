@@ -19,6 +19,7 @@ private slots:
     void listRowClicked();
     void scrollBarMovedAndDragged();
     void firstAndLastFromTheMiddle();
+    void firstAndLastFromBesideTheEnds();
     void beepsAtBothEnds();
     void everyStepBeepsWithOneEntry();
     void arrowKeysInTheList();
@@ -62,6 +63,19 @@ void TestNavigation::expectShowing(int entry, int count)
              f->control<QLabel>(QStringLiteral("Lbl_Begrip"))->text());
     QCOMPARE(f->control<QLabel>(QStringLiteral("Label3"))->text(),
              f->control<QLabel>(QStringLiteral("Lbl_Begrip"))->text());
+    // Raised by one pixel: the grey shadow down and to the right, the white
+    // highlight up and to the left, both the term's size, the term black.
+    auto *term = f->control<QLabel>(QStringLiteral("Lbl_Begrip"));
+    auto *shadow = f->control<QLabel>(QStringLiteral("Label3"));
+    auto *highlight = f->control<QLabel>(QStringLiteral("Label2"));
+    QCOMPARE(shadow->geometry(), term->geometry().translated(1, 1));
+    QCOMPARE(highlight->geometry(), term->geometry().translated(-1, -1));
+    // The same in a window in the background.
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        QCOMPARE(shadow->palette().color(group, QPalette::WindowText), QColor(128, 128, 128));
+        QCOMPARE(highlight->palette().color(group, QPalette::WindowText), QColor(Qt::white));
+        QCOMPARE(term->palette().color(group, QPalette::WindowText), QColor(Qt::black));
+    }
 }
 
 void TestNavigation::nextFromEntryFive()
@@ -118,6 +132,19 @@ void TestNavigation::firstAndLastFromTheMiddle()
     expectShowing(1);
     f->window->LastRecord();
     expectShowing(1250);
+    QCOMPARE(f->platform.beeps, 0);
+}
+
+// One step from an end, F7 and F8 still go to the end without a beep.
+void TestNavigation::firstAndLastFromBesideTheEnds()
+{
+    startWith(1250);
+    goTo(1249);
+    QTest::keyClick(f->window->windowHandle(), Qt::Key_F8);
+    expectShowing(1250);
+    goTo(2);
+    QTest::keyClick(f->window->windowHandle(), Qt::Key_F7);
+    expectShowing(1);
     QCOMPARE(f->platform.beeps, 0);
 }
 

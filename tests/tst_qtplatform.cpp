@@ -1,12 +1,37 @@
+#include "platform/messagedisplay.h"
 #include "platform/qtplatform.h"
 #include "version.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCursor>
+#include <QDesktopServices>
+#include <QDir>
+#include <QLabel>
+#include <QMessageBox>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTest>
+#include <QTimer>
+#include <QUrl>
 
 using namespace Woord;
+
+namespace {
+
+// Stands in for the desktop's handler of a URL scheme.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+
+public:
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl &url) { opened.append(url); }
+};
+
+} // namespace
 
 // The platform the program runs on: the wait cursor and the facts of the
 // process.
@@ -21,6 +46,10 @@ private slots:
     void waitCursorEndsWithThePlatform();
     void facts();
     void settingsMadeOnce();
+    void messageBox_data();
+    void messageBox();
+    void shellOpensFilesAndAddresses();
+    void messageBoxOverTheActiveWindow();
 
 private:
     static int overrides()
@@ -89,6 +118,12 @@ void TestQtPlatform::facts()
     QCOMPARE(facts.revision, Version::revision);
     QVERIFY(!facts.folder.isEmpty());
     QVERIFY(!facts.folder.endsWith(u'/'));
+    // The folder the executable lies in.
+    QCOMPARE(QDir(QDir::fromNativeSeparators(facts.folder)).absoluteFilePath(facts.exeName),
+             QCoreApplication::applicationFilePath());
+    // Outside Windows the maker is the organization the program names.
+    QCoreApplication::setOrganizationName(QStringLiteral("WLK-Velde"));
+    QCOMPARE(platform.processFacts().companyName, QStringLiteral("WLK-Velde"));
 }
 
 void TestQtPlatform::settingsMadeOnce()
@@ -97,6 +132,85 @@ void TestQtPlatform::settingsMadeOnce()
     QCOMPARE(&platform.settings(), &platform.settings());
     QCOMPARE(platform.settings().read(QStringLiteral("geen"), QStringLiteral("standaard")),
              QStringLiteral("standaard"));
+}
+
+void TestQtPlatform::messageBox_data()
+{
+    QTest::addColumn<int>("icon");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("boxIcon");
+    QTest::newRow("information") << int(MessageIcon::Information) << QStringLiteral("Regel 1\r\nRegel 2")
+                                 << int(QMessageBox::Information);
+    QTest::newRow("critical") << int(MessageIcon::Critical) << QStringLiteral("Fout") << int(QMessageBox::Critical);
+    QTest::newRow("none, text like markup")
+        << int(MessageIcon::None) << QStringLiteral("<b>vet</b> &amp; meer") << int(QMessageBox::NoIcon);
+    QTest::newRow("an overlong line") << int(MessageIcon::None) << QString(longestMessageLine + 500, u'x')
+                                      << int(QMessageBox::NoIcon);
+}
+
+// The message box shows the message's title, icon and text, the text as
+// written (shortened where a line is too long for a box), and a screen reader
+// reads it the same.
+void TestQtPlatform::messageBox()
+{
+    QFETCH(int, icon);
+    QFETCH(QString, text);
+    QFETCH(int, boxIcon);
+    QtPlatform platform;
+    bool seen = false;
+    QTimer::singleShot(0, this, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        seen = true;
+        // Closed also when a check below fails, so the test goes on.
+        const auto close = qScopeGuard([box] { box->accept(); });
+        QCOMPARE(box->windowTitle(), QStringLiteral("Woordorakelaar v1.0"));
+        QCOMPARE(int(box->icon()), boxIcon);
+        QCOMPARE(box->standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
+        auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+        QVERIFY(label);
+        QAccessibleInterface *heard = QAccessible::queryAccessibleInterface(label);
+        QCOMPARE(heard->text(QAccessible::Name), messageDisplayText(text));
+    });
+    platform.showMessage(Message{QStringLiteral("Woordorakelaar v1.0"), text, MessageIcon(icon)});
+    QVERIFY(seen);
+}
+
+// A message belongs to the window that is active when it comes, so it stays
+// over that window.
+void TestQtPlatform::messageBoxOverTheActiveWindow()
+{
+    QWidget window;
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QtPlatform platform;
+    QWidget *owner = nullptr;
+    QTimer::singleShot(0, this, [&owner] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            owner = box->parentWidget();
+            box->accept();
+        }
+    });
+    platform.showMessage(Message{QStringLiteral("Woordorakelaar v1.0"), QStringLiteral("Tekst"), MessageIcon::None});
+    QCOMPARE(owner, &window);
+}
+
+// A path is opened as a local file, anything else as the address it is.
+void TestQtPlatform::shellOpensFilesAndAddresses()
+{
+    UrlCatcher files;
+    UrlCatcher sites;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &files, "open");
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &sites, "open");
+    QtPlatform platform;
+    const QString help = QDir::temp().absoluteFilePath(QStringLiteral("woordorakelaar.htm"));
+    QVERIFY(platform.openWithShell(help));
+    QVERIFY(platform.openWithShell(QStringLiteral("https://www.wlk-velde.example/xtra/")));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    QCOMPARE(files.opened, QList<QUrl>{QUrl::fromLocalFile(help)});
+    QCOMPARE(sites.opened, QList<QUrl>{QUrl(QStringLiteral("https://www.wlk-velde.example/xtra/"))});
 }
 
 QTEST_MAIN(TestQtPlatform)

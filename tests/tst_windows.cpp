@@ -6,13 +6,16 @@
 #include "windows/frmabout3d.h"
 #include "windows/frmlandencodes.h"
 #include "windows/frmsneltoetsen.h"
+#include "windows/outlineshape.h"
 #include "windows/shortcutkeys.h"
 
+#include <QAccessible>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 
 using namespace Woord;
@@ -38,6 +41,10 @@ private slots:
     void aboutEscapeDoesNothing();
     void aboutLinkOpensOnAClickOnly_data();
     void aboutLinkOpensOnAClickOnly();
+    void aboutShowsTheDateAsStored();
+    void outlineShapeEdges();
+    void aboutLinksTakeTheButtonTextColour();
+    void aboutNoticeFitsItsBox();
 
     void countryCodeRows();
     void countryCodesWindow();
@@ -294,6 +301,81 @@ void TestWindows::aboutLinkOpensOnAClickOnly()
     });
     menuItem(QStringLiteral("mnu_info"), 0)->trigger();
     QCOMPARE(f->platform.opened.size(), opens ? 1 : 0);
+}
+
+// The glossary's date is shown and read out as the file holds it, even where
+// it looks like markup.
+void TestWindows::aboutShowsTheDateAsStored()
+{
+    f->writeGlossary(Test::wod(Test::MainWindowFixture::numberedEntries(3), {}, "\"01/&lt;\""));
+    QCOMPARE(f->start(), FrmHoofd::LoadOutcome::Show);
+    f->window->show();
+    QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
+    bool opened = false;
+    whenModalOpens<FrmAbout3D>([&opened](FrmAbout3D *about) {
+        opened = true;
+        auto *date = about->findChild<QLabel *>(QStringLiteral("Lbl_DatabaseDatum"));
+        QAccessibleInterface *heard = QAccessible::queryAccessibleInterface(date);
+        QVERIFY(heard);
+        QCOMPARE(heard->text(QAccessible::Name), QStringLiteral("Begrippenlijst laatst bijgewerkt op: 01/&lt;"));
+        about->accept();
+    });
+    QTest::keySequence(f->window->windowHandle(), QKeySequence(Qt::CTRL | Qt::Key_I));
+    QVERIFY(opened);
+}
+
+// An outline is one pixel wide on all four sides, and its inside shows what
+// lies under it.
+void TestWindows::outlineShapeEdges()
+{
+    QWidget surface;
+    surface.setFixedSize(40, 30);
+    surface.setAutoFillBackground(true);
+    QPalette white = surface.palette();
+    white.setColor(QPalette::Window, Qt::white);
+    surface.setPalette(white);
+    const QColor grey(224, 224, 224);
+    auto *shape = new OutlineShape(grey, &surface);
+    shape->setGeometry(5, 5, 20, 10);
+    const QImage image = surface.grab().toImage();
+    const QPoint edges[] = {{5, 5}, {24, 5}, {5, 14}, {24, 14}, {15, 5}, {15, 14}, {5, 10}, {24, 10}};
+    for (const QPoint &at : edges)
+        QVERIFY2(image.pixelColor(at) == grey, qPrintable(QStringLiteral("%1,%2").arg(at.x()).arg(at.y())));
+    const QPoint inside[] = {{6, 6}, {23, 13}, {15, 10}, {23, 10}, {15, 13}, {4, 4}, {25, 15}};
+    for (const QPoint &at : inside)
+        QVERIFY2(image.pixelColor(at) == QColor(Qt::white),
+                 qPrintable(QStringLiteral("%1,%2").arg(at.x()).arg(at.y())));
+}
+
+// Over the window's surface the links take the system's button-text colour,
+// also where a theme gives it apart from the window's text colour.
+void TestWindows::aboutLinksTakeTheButtonTextColour()
+{
+    const QPalette before = QApplication::palette();
+    const auto restore = qScopeGuard([&before] { QApplication::setPalette(before); });
+    QPalette theme = before;
+    theme.setColor(QPalette::ButtonText, QColor(10, 20, 30));
+    theme.setColor(QPalette::WindowText, QColor(40, 50, 60));
+    QApplication::setPalette(theme);
+
+    FrmAbout3D about(f->platform, AboutValues{QStringLiteral("Woordorakelaar v1.0"), 4, QString(), 0}, {});
+    about.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    QTest::mouseMove(about.windowHandle(), QPoint(270, 60));
+    QCOMPARE(colour(about.findChild<QLabel *>(QStringLiteral("Lbl_URL"))), QColor(10, 20, 30));
+    QCOMPARE(colour(about.findChild<QLabel *>(QStringLiteral("Lbl_Email"))), QColor(10, 20, 30));
+}
+
+// The freeware notice, several lines long, wraps within its box and is seen
+// whole.
+void TestWindows::aboutNoticeFitsItsBox()
+{
+    const FrmAbout3D about(f->platform, AboutValues{QStringLiteral("Woordorakelaar v1.0"), 4, QString(), 0}, {});
+    auto *notice = about.findChild<QLabel *>(QStringLiteral("Lbl_AboutWarning"));
+    QVERIFY(notice->minimumSizeHint().width() <= notice->width());
+    const int needed = notice->heightForWidth(notice->width());
+    QVERIFY2(needed > notice->fontMetrics().height() && needed <= notice->height(),
+             qPrintable(QString::number(needed)));
 }
 
 void TestWindows::countryCodesEnterInTheList_data()
