@@ -67,10 +67,16 @@ void loadFontConfiguration()
         && FcConfigBuildFonts(config);
     if (cacheDirs != nullptr)
         FcStrListDone(cacheDirs);
-    // The current configuration lives as long as the program; older versions
-    // of the library take no reference of their own to it.
-    if (!loaded || !FcConfigSetCurrent(config))
+    if (!loaded || !FcConfigSetCurrent(config)) {
         FcConfigDestroy(config);
+        return;
+    }
+    // Made current, the configuration is the library's to keep from 2.13.1
+    // on; before that the current configuration simply lives as long as the
+    // program.
+#if FC_VERSION >= 21301
+    FcConfigDestroy(config);
+#endif
 #endif
 }
 
