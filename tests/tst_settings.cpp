@@ -1,5 +1,4 @@
 #include "mainwindow/programinfo.h"
-#include "platform/qsettingsstore.h"
 #include "settings/config.h"
 #include "settings/conversion.h"
 #include "support/fakeplatform.h"
@@ -7,13 +6,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
-
-#ifndef Q_OS_WIN
-#include <unistd.h>
-#endif
 
 using namespace Woord;
 using Woord::Test::MemorySettingsStore;
@@ -25,7 +18,6 @@ class TestSettings : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
     void toInt16_data();
     void toInt16();
     void usageCountAndSeparators();
@@ -34,20 +26,7 @@ private slots:
     void loadconfigMessage();
     void saveConfigWritesEveryKeyInOrder();
     void usageCountAtItsLargest();
-    void nativeStoreRoundTrip();
-    void handEditedValueWithBareCommas();
-    void unwritableStoreKeepsItsFile();
-
-private:
-    QTemporaryDir m_configHome;
 };
-
-void TestSettings::initTestCase()
-{
-    QVERIFY(m_configHome.isValid());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_configHome.path());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_configHome.path());
-}
 
 void TestSettings::toInt16_data()
 {
@@ -234,116 +213,6 @@ void TestSettings::usageCountAtItsLargest()
     save.Gebruik = values.Gebruik;
     QVERIFY(SaveConfig(store, save));
     QCOMPARE(store.stored.value(QStringLiteral("gebruik")), QStringLiteral("32767"));
-}
-
-void TestSettings::nativeStoreRoundTrip()
-{
-    {
-        QSettingsStore store;
-        ConfigValues values;
-        QVERIFY(Loadconfig(store, QStringLiteral("/opt/w"), values).isEmpty());
-        QCOMPARE(values.Gebruik, qint16(1));
-        ConfigSave save{QStringLiteral("/opt/w"),
-                        QStringLiteral("/opt/w/"),
-                        QStringLiteral("woordorakelaar"),
-                        values.Gebruik,
-                        QStringLiteral("1.0.4"),
-                        1500.0f,
-                        450.0f};
-        QVERIFY(SaveConfig(store, save));
-    }
-#ifndef Q_OS_WIN
-    // The file other programs find: organization name, no application name.
-    const QString file = m_configHome.filePath(QStringLiteral("WLK-Velde.conf"));
-    QVERIFY2(QFile::exists(file), qPrintable(file));
-    QSettings raw(file, QSettings::IniFormat);
-    QCOMPARE(raw.value(QStringLiteral("Woordorakelaar/gebruik")).toString(), QStringLiteral("2"));
-    QCOMPARE(raw.value(QStringLiteral("Woordorakelaar/links")).toString(), QStringLiteral("1500"));
-#endif
-    QSettingsStore again;
-    ConfigValues values;
-    Loadconfig(again, QString(), values);
-    QCOMPARE(values.Gebruik, qint16(2));
-    QCOMPARE(values.Links, qint16(1500));
-    QCOMPARE(values.Boven, qint16(450));
-}
-
-// A value edited by hand with bare commas in it reads as the text it is.
-void TestSettings::handEditedValueWithBareCommas()
-{
-#ifndef Q_OS_WIN
-    const QString file = m_configHome.filePath(QStringLiteral("WLK-Velde.conf"));
-    QFile::remove(file);
-    {
-        QFile raw(file);
-        QVERIFY(raw.open(QIODevice::WriteOnly));
-        raw.write("[Woordorakelaar]\nbijstart=eerste,tweede,derde\ngebruik=1,5\nboven=300\n");
-    }
-    QSettingsStore store;
-    QCOMPARE(store.read(QStringLiteral("bijstart"), QString()), QStringLiteral("eerste,tweede,derde"));
-    QCOMPARE(store.read(QStringLiteral("gebruik"), QString()), QStringLiteral("1,5"));
-    ConfigValues values;
-    const QList<ConfigProblem> problems = Loadconfig(store, QString(), values);
-    QCOMPARE(problems.size(), 1);
-    QCOMPARE(problems.first().key, QStringLiteral("gebruik"));
-    QCOMPARE(problems.first().error, ErrorKind::TypeMismatch);
-    QCOMPARE(values.BijStart, QStringLiteral("eerste,tweede,derde"));
-    QCOMPARE(values.Boven, qint16(300));
-    QVERIFY(QFile::remove(file));
-#else
-    QSKIP("The native store is the registry");
-#endif
-}
-
-void TestSettings::unwritableStoreKeepsItsFile()
-{
-    QTemporaryDir home;
-    const auto saveInto = [](const QString &folder) {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
-        QSettingsStore store;
-        ConfigValues values;
-        Loadconfig(store, QString(), values);
-        ConfigSave save{QStringLiteral("/opt/w"),
-                        QStringLiteral("/opt/w/"),
-                        QStringLiteral("woordorakelaar"),
-                        values.Gebruik,
-                        QStringLiteral("1.0.4"),
-                        15.0f,
-                        15.0f};
-        return std::make_pair(values.Gebruik, SaveConfig(store, save));
-    };
-
-    // A settings folder that cannot exist, for any user: below a plain file.
-    const QString plainFile = home.filePath(QStringLiteral("bestand"));
-    {
-        QFile file(plainFile);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-    }
-    QCOMPARE(saveInto(plainFile + QStringLiteral("/map")).second, false);
-
-#ifndef Q_OS_WIN
-    // A folder the user may not write to keeps its file whole. Permissions
-    // do not bind the superuser, so this half needs an ordinary user.
-    if (::geteuid() == 0) {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_configHome.path());
-        QSKIP("running as the superuser; the read-only folder case needs an ordinary user");
-    }
-    const QString file = home.filePath(QStringLiteral("WLK-Velde.conf"));
-    {
-        QFile seed(file);
-        QVERIFY(seed.open(QIODevice::WriteOnly));
-        seed.write("[Woordorakelaar]\ngebruik=7\n");
-    }
-    QFile::setPermissions(home.path(), QFile::ReadOwner | QFile::ExeOwner);
-    const auto [gebruik, stored] = saveInto(home.path());
-    QFile::setPermissions(home.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QCOMPARE(gebruik, qint16(7));
-    QVERIFY(!stored);
-    QFile check(file);
-    QVERIFY(check.open(QIODevice::ReadOnly));
-    QCOMPARE(check.readAll(), QByteArray("[Woordorakelaar]\ngebruik=7\n"));
-#endif
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_configHome.path());
 }
 
 QTEST_GUILESS_MAIN(TestSettings)

@@ -1,6 +1,8 @@
 #include "platform/qtplatform.h"
 
 #include "platform/messagedisplay.h"
+#include "platform/qsettingsstore.h"
+#include "platform/settingsfile.h"
 #include "version.h"
 
 #include <QApplication>
@@ -73,8 +75,13 @@ QtPlatform::~QtPlatform()
 SettingsStore &QtPlatform::settings()
 {
     // Made on first use, so the organization name is set by then.
-    if (!m_settings)
+    if (!m_settings) {
+#ifdef Q_OS_WIN
         m_settings = std::make_unique<QSettingsStore>();
+#else
+        m_settings = std::make_unique<SettingsFileStore>(SettingsFileStore::defaultPath());
+#endif
+    }
     return *m_settings;
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "platform/platform.h"
-#include "platform/qsettingsstore.h"
 #include "platform/singleinstance.h"
 
 #include <memory>
@@ -10,7 +9,7 @@ namespace Woord {
 
 // The platform as the running program sees it: Qt's message boxes, desktop
 // services, clock, beep and cursor, a per-user lock file for the single
-// instance, and QSettings for the settings store.
+// instance, and the registry (on Windows) or the settings file.
 class QtPlatform final : public Platform
 {
 public:
@@ -32,7 +31,7 @@ public:
     void answerMessagesAtOnce() { m_answerMessages = true; }
 
 private:
-    std::unique_ptr<QSettingsStore> m_settings;
+    std::unique_ptr<SettingsStore> m_settings;
     SingleInstanceLock m_instanceLock{SingleInstanceLock::defaultPath()};
     bool m_waitCursor = false;
     bool m_answerMessages = false;
