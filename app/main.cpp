@@ -3,6 +3,7 @@
 #include "mainwindow/frmhoofd.h"
 #include "mainwindow/programinfo.h"
 #include "platform/qtplatform.h"
+#include "platform/sessionend.h"
 #include "settings/config.h"
 #include "version.h"
 #include "widgets/designfonts.h"
@@ -50,6 +51,9 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QString::fromUtf8(Woord::Version::companyName));
     QGuiApplication::setDesktopFileName(QString::fromUtf8(Woord::Version::desktopFileName));
+
+    // Logging out ends the program as closing its window does, settings saved.
+    const Woord::SessionEnd sessionEnd([] { QApplication::closeAllWindows(); });
 
     const bool unattended = qEnvironmentVariableIsSet("WOORDORAKELAAR_BENCH_QUIT_WHEN_SHOWN");
     Woord::QtPlatform platform;
