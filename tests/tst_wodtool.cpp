@@ -367,6 +367,19 @@ void TestWodTool::byteOrderMark()
     QCOMPARE(result.source.date, QStringLiteral("09/12/2026"));
     QCOMPARE(result.source.entries.size(), 1);
     QCOMPARE(result.source.entries.first().term, QStringLiteral("Bit"));
+
+    // Anywhere else a byte-order mark is a character no glossary can hold,
+    // named with its line, also at the start of a line.
+    for (const QByteArray &line : {QByteArray("\xEF\xBB\xBF"
+                                              "Byte\tEen byte.\n"),
+                                   QByteArray("Byte\t\xEF\xBB\xBF"
+                                              "Acht bits.\n")}) {
+        const WodPack::ParseResult later = WodPack::parseSource(
+            "\xEF\xBB\xBF# datum: 09/12/2026\nBit\tEen bit.\n" + line, WodPack::Ordering::MustBeSorted);
+        QVERIFY(later.problem);
+        QCOMPARE(later.problem->line, 3);
+        QVERIFY2(later.problem->message.contains(QStringLiteral("U+FEFF")), qPrintable(later.problem->message));
+    }
 }
 
 void TestWodTool::sortOption()

@@ -83,57 +83,57 @@ QString crossReference(const QString &description)
     return target.contains(u". "_s) ? QString() : target;
 }
 
-struct TermInfo {
-    int line = 0;
-    QString description;
-};
-
+// What the checks of one entry need to know of the others: every term (the
+// first entry with it), and the first term of each fold key.
 class Linter
 {
 public:
-    explicit Linter(const QList<WodPack::SourceEntry> &entries)
-        : m_entries(entries)
+    // Learns an entry's term; every entry first, in the order of the lines.
+    void learn(const WodPack::SourceEntry &entry)
     {
-        for (const WodPack::SourceEntry &entry : entries) {
-            if (!m_terms.contains(entry.term))
-                m_terms.insert(entry.term, TermInfo{entry.line, entry.description});
-            if (const QString key = foldKey(entry.term); !m_folded.contains(key))
-                m_folded.insert(key, entry.term);
+        if (!m_terms.contains(entry.term)) {
+            const QString target = crossReference(entry.description);
+            m_terms.insert(entry.term, TermInfo{entry.line, target.isEmpty() ? QString() : entry.description});
         }
+        const QString key = foldKey(entry.term);
+        if (!m_folded.contains(key))
+            m_folded.insert(key, First{entry.term, entry.line});
     }
 
-    QList<Finding> run()
+    // The findings of one entry, given to found in their order.
+    void check(const WodPack::SourceEntry &entry, const std::function<void(const Finding &)> &found) const
     {
-        QHash<QString, const WodPack::SourceEntry *> firstByKey;
-        for (const WodPack::SourceEntry &entry : m_entries) {
-            const QString key = foldKey(entry.term);
-            if (const WodPack::SourceEntry *first = firstByKey.value(key))
-                add(entry,
-                    quoted(entry.term) + u" is hetzelfde begrip als "_s + quoted(first->term) + u" op regel "_s
-                        + QString::number(first->line) + u" (hoofdletters en accenten tellen niet mee)"_s);
-            else
-                firstByKey.insert(key, &entry);
-            checkCrossReference(entry);
-            checkSeeAlso(entry);
-            checkShape(entry);
-            checkVoice(entry);
-            checkSpelling(entry);
-        }
-        return m_findings;
+        const auto add = [&](const QString &message) { found(Finding{entry.line, message}); };
+        if (const First first = m_folded.value(foldKey(entry.term)); first.line != entry.line)
+            add(quoted(entry.term) + u" is hetzelfde begrip als "_s + quoted(first.term) + u" op regel "_s
+                + QString::number(first.line) + u" (hoofdletters en accenten tellen niet mee)"_s);
+        checkCrossReference(entry, add);
+        checkSeeAlso(entry, add);
+        checkShape(entry, add);
+        checkVoice(entry, add);
+        checkSpelling(entry, add);
     }
 
 private:
-    void add(const WodPack::SourceEntry &entry, const QString &message) { m_findings.append({entry.line, message}); }
+    struct TermInfo {
+        int line = 0;
+        QString crossReference; // the description, when it is exactly "Zie X."
+    };
+    struct First {
+        QString term;
+        int line = 0;
+    };
+    using Add = std::function<void(const QString &)>;
 
     // What a name that is no term may have meant: the term that differs from
     // it only in case or accents.
     QString suggestion(const QString &name) const
     {
         const auto it = m_folded.constFind(foldKey(name));
-        return it == m_folded.cend() ? QString() : u" (bedoeld: "_s + quoted(*it) + u"?)"_s;
+        return it == m_folded.cend() ? QString() : u" (bedoeld: "_s + quoted(it->term) + u"?)"_s;
     }
 
-    void checkCrossReference(const WodPack::SourceEntry &entry)
+    void checkCrossReference(const WodPack::SourceEntry &entry, const Add &add) const
     {
         const QString target = crossReference(entry.description);
         if (target.isEmpty())
@@ -141,16 +141,15 @@ private:
         const QString reference = quoted(entry.description);
         const auto it = m_terms.constFind(target);
         if (it == m_terms.cend())
-            add(entry, reference + u" verwijst naar een begrip dat niet bestaat"_s + suggestion(target));
+            add(reference + u" verwijst naar een begrip dat niet bestaat"_s + suggestion(target));
         else if (target == entry.term)
-            add(entry, reference + u" verwijst naar het begrip zelf"_s);
-        else if (const QString next = crossReference(it->description); !next.isEmpty())
-            add(entry,
-                reference + u" verwijst naar een verwijzing ("_s + quoted(it->description) + u" op regel "_s
-                    + QString::number(it->line) + u"); verwijs naar het hoofditem"_s);
+            add(reference + u" verwijst naar het begrip zelf"_s);
+        else if (!it->crossReference.isEmpty())
+            add(reference + u" verwijst naar een verwijzing ("_s + quoted(it->crossReference) + u" op regel "_s
+                + QString::number(it->line) + u"); verwijs naar het hoofditem"_s);
     }
 
-    void checkSeeAlso(const WodPack::SourceEntry &entry)
+    void checkSeeAlso(const WodPack::SourceEntry &entry, const Add &add) const
     {
         const QString &description = entry.description;
         const qsizetype at = description.lastIndexOf(seeAlso);
@@ -160,49 +159,47 @@ private:
         if (list.endsWith(u'.'))
             list.chop(1);
         if (list.contains(u". "_s)) {
-            add(entry, quoted(seeAlso) + u" hoort aan het eind van de beschrijving"_s);
+            add(quoted(seeAlso) + u" hoort aan het eind van de beschrijving"_s);
             return;
         }
         if (list.isEmpty()) {
-            add(entry, quoted(seeAlso) + u" noemt geen begrip"_s);
+            add(quoted(seeAlso) + u" noemt geen begrip"_s);
             return;
         }
         // Names are separated by ", ", but a term may hold one itself: take
-        // the longest term that the list goes on with.
+        // the longest term that the list goes on with, up to a separator or
+        // the end.
         const QString separator = u", "_s;
         while (!list.isEmpty()) {
-            qsizetype taken = 0;
-            for (auto it = m_terms.cbegin(); it != m_terms.cend(); ++it) {
-                const QString &term = it.key();
-                if (term.size() > taken && list.startsWith(term)
-                    && (list.size() == term.size() || QStringView(list).sliced(term.size()).startsWith(separator)))
-                    taken = term.size();
+            qsizetype taken = m_terms.contains(list) ? list.size() : 0;
+            for (qsizetype end = list.lastIndexOf(separator); taken == 0 && end > 0;
+                 end = list.lastIndexOf(separator, end - 1)) {
+                if (m_terms.contains(list.left(end)))
+                    taken = end;
             }
             const QString name = taken > 0 ? list.left(taken) : list.left(list.indexOf(separator));
             if (taken == 0)
-                add(entry,
-                    quoted(seeAlso) + u" noemt "_s + quoted(name) + u", een begrip dat niet bestaat"_s
-                        + suggestion(name));
+                add(quoted(seeAlso) + u" noemt "_s + quoted(name) + u", een begrip dat niet bestaat"_s
+                    + suggestion(name));
             else if (name == entry.term)
-                add(entry, quoted(seeAlso) + u" noemt het begrip zelf"_s);
+                add(quoted(seeAlso) + u" noemt het begrip zelf"_s);
             list = name.size() < list.size() ? list.sliced(name.size() + separator.size()) : QString();
         }
     }
 
-    void checkShape(const WodPack::SourceEntry &entry)
+    static void checkShape(const WodPack::SourceEntry &entry, const Add &add)
     {
         const QString &description = entry.description;
         if (description.isEmpty())
-            add(entry, u"de beschrijving is leeg"_s);
+            add(u"de beschrijving is leeg"_s);
         else if (!description.endsWith(u'.'))
-            add(entry, u"de beschrijving eindigt niet op een punt"_s);
+            add(u"de beschrijving eindigt niet op een punt"_s);
         if (description.size() > maxDescriptionLength)
-            add(entry,
-                u"de beschrijving is "_s + QString::number(description.size()) + u" tekens lang, meer dan "_s
-                    + QString::number(maxDescriptionLength));
+            add(u"de beschrijving is "_s + QString::number(description.size()) + u" tekens lang, meer dan "_s
+                + QString::number(maxDescriptionLength));
     }
 
-    void checkVoice(const WodPack::SourceEntry &entry)
+    static void checkVoice(const WodPack::SourceEntry &entry, const Add &add)
     {
         QStringList found;
         bool voluit = false;
@@ -218,55 +215,113 @@ private:
             QStringList shown;
             for (const QString &word : std::as_const(found))
                 shown.append(quoted(word));
-            add(entry,
-                u"de beschrijving spreekt de lezer aan met "_s + shown.join(u", "_s) + u"; schrijf onpersoonlijk"_s);
+            add(u"de beschrijving spreekt de lezer aan met "_s + shown.join(u", "_s) + u"; schrijf onpersoonlijk"_s);
         }
         if (voluit)
-            add(entry,
-                u"schrijf een afkorting als \u201CAfkorting van <Engels voluit> (<Nederlandse vertaling>).\u201D,"
+            add(u"schrijf een afkorting als \u201CAfkorting van <Engels voluit> (<Nederlandse vertaling>).\u201D,"
                 u" niet met \u201CVoluit\u201D"_s);
     }
 
-    void checkSpelling(const WodPack::SourceEntry &entry)
+    static void checkSpelling(const WodPack::SourceEntry &entry, const Add &add)
     {
         for (const Spelling &spelling : spellings) {
             for (const auto &[text, where] :
                  {std::pair{&entry.term, u"in het begrip"_s}, std::pair{&entry.description, u"in de beschrijving"_s}}) {
                 if (containsSpelling(*text, spelling))
-                    add(entry,
-                        u"schrijf "_s + quoted(QString::fromUtf16(spelling.preferred)) + u", niet "_s
-                            + quoted(QString::fromUtf16(spelling.wrong)) + u" ("_s + where + u')');
+                    add(u"schrijf "_s + quoted(QString::fromUtf16(spelling.preferred)) + u", niet "_s
+                        + quoted(QString::fromUtf16(spelling.wrong)) + u" ("_s + where + u')');
             }
         }
     }
 
-    const QList<WodPack::SourceEntry> &m_entries;
     QHash<QString, TermInfo> m_terms;
-    QHash<QString, QString> m_folded; // fold key to the first term with it
-    QList<Finding> m_findings;
+    QHash<QString, First> m_folded; // fold key to the first term with it
 };
+
+Finding problemFinding(const WodPack::Problem &problem)
+{
+    return {problem.line,
+            (problem.column > 0 ? u"teken "_s + QString::number(problem.column) + u": "_s : QString())
+                + problem.message};
+}
+
+// Lints the lines that each call of makeLines gives from the start: the first
+// time to learn the terms, the second to check every line.
+QString lint(const std::function<std::optional<WodPack::SourceLines>()> &makeLines, WodPack::Ordering ordering,
+             const std::function<void(const Finding &)> &found)
+{
+    const QString readFailure = u"kan niet gelezen worden"_s;
+    Linter linter;
+    QByteArrayView bytes;
+    qint64 length = 0;
+    int lines = 0;
+    bool hasDateLine = false;
+    {
+        std::optional<WodPack::SourceLines> source = makeLines();
+        if (!source)
+            return readFailure;
+        WodPack::SourceParser parser(ordering);
+        while (source->next(bytes, length)) {
+            if (const WodPack::SourceParser::Line line = parser.next(bytes, length); line.entry)
+                linter.learn(*line.entry);
+        }
+        if (source->failed())
+            return readFailure;
+        lines = parser.lineNumber();
+        hasDateLine = parser.hasDateLine();
+    }
+
+    if (!hasDateLine)
+        found({1, u"geen regel \u201C# datum: dd/mm/jjjj\u201D; pack heeft dan --date nodig"_s});
+    std::optional<WodPack::SourceLines> source = makeLines();
+    if (!source)
+        return readFailure;
+    WodPack::SourceParser parser(ordering);
+    while (source->next(bytes, length)) {
+        const WodPack::SourceParser::Line line = parser.next(bytes, length);
+        if (line.problem)
+            found(problemFinding(*line.problem));
+        if (line.entry)
+            linter.check(*line.entry, found);
+    }
+    if (source->failed())
+        return readFailure;
+    if (parser.lineNumber() != lines)
+        return u"is veranderd terwijl het gelezen werd"_s;
+    return {};
+}
 
 } // namespace
 
 QList<Finding> lintEntries(const QList<WodPack::SourceEntry> &entries)
 {
-    return Linter(entries).run();
+    Linter linter;
+    for (const WodPack::SourceEntry &entry : entries)
+        linter.learn(entry);
+    QList<Finding> findings;
+    for (const WodPack::SourceEntry &entry : entries)
+        linter.check(entry, [&findings](const Finding &finding) { findings.append(finding); });
+    return findings;
 }
 
 QList<Finding> lintSource(QByteArrayView utf8, WodPack::Ordering ordering)
 {
-    const WodPack::SourceReport report = WodPack::parseWholeSource(utf8, ordering);
     QList<Finding> findings;
-    if (!report.hasDateLine)
-        findings.append({1, u"geen regel \u201C# datum: dd/mm/jjjj\u201D; pack heeft dan --date nodig"_s});
-    for (const WodPack::Problem &problem : report.problems)
-        findings.append({problem.line,
-                         (problem.column > 0 ? u"teken "_s + QString::number(problem.column) + u": "_s : QString())
-                             + problem.message});
-    findings.append(lintEntries(report.source.entries));
-    std::stable_sort(findings.begin(), findings.end(),
-                     [](const Finding &a, const Finding &b) { return a.line < b.line; });
+    lint([utf8] { return std::optional<WodPack::SourceLines>(std::in_place, utf8); }, ordering,
+         [&findings](const Finding &finding) { findings.append(finding); });
     return findings;
+}
+
+QString lintFile(Files::RegularFile &file, WodPack::Ordering ordering,
+                 const std::function<void(const Finding &)> &found)
+{
+    return lint(
+        [&file]() -> std::optional<WodPack::SourceLines> {
+            if (!file.rewind())
+                return std::nullopt;
+            return std::optional<WodPack::SourceLines>(std::in_place, file);
+        },
+        ordering, found);
 }
 
 } // namespace Woord::Lint

@@ -6,6 +6,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 // The editorial rules of the glossary that a program can check, over a parsed
 // source: one notion under one term, cross-references that lead somewhere,
 // descriptions that end with a period and stay short, an impersonal voice,
@@ -61,8 +63,16 @@ inline constexpr int maxDescriptionLength = 300;
 QList<Finding> lintEntries(const QList<WodPack::SourceEntry> &entries);
 
 // Everything pack would refuse in a source (every problem, not only the
-// first; a missing date line too), then the editorial rules over the entries
-// that could be read; ordered by line.
+// first; a missing date line too), and the editorial rules over the entries
+// that could be read; ordered by line, a line's own problems first.
 QList<Finding> lintSource(QByteArrayView utf8, WodPack::Ordering ordering);
+
+// The same for a source in a file, read from its start line by line, twice:
+// once to learn its terms, once to check each line. Each finding is handed to
+// found as soon as it is found, so memory grows with the terms alone, not
+// with the source or its findings. Returns an empty text, or why reading
+// failed (found may have had some findings by then).
+QString lintFile(Files::RegularFile &file, WodPack::Ordering ordering,
+                 const std::function<void(const Finding &)> &found);
 
 } // namespace Woord::Lint

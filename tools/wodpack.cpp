@@ -49,12 +49,15 @@ QString refusal(char32_t c)
 std::optional<std::pair<int, QString>> firstRefused(const QString &text)
 {
     int index = 0;
-    for (const char32_t c : text.toUcs4()) {
+    std::optional<std::pair<int, QString>> refused;
+    CodePage::forEachCodePoint(text, [&](char32_t c) {
+        if (refused)
+            return;
         if (QString reason = refusal(c); !reason.isEmpty())
-            return std::make_pair(index, reason);
+            refused = std::make_pair(index, reason);
         ++index;
-    }
-    return std::nullopt;
+    });
+    return refused;
 }
 
 QString quoted(const QString &term)
@@ -84,7 +87,8 @@ std::variant<SourceEntry, Problem> parseLine(const QString &line, int lineNumber
     if (entry.term.isEmpty())
         return Problem{lineNumber, 1 + columnOffset, u"het begrip is leeg"_s};
 
-    const int termLength = static_cast<int>(entry.term.toUcs4().size());
+    int termLength = 0;
+    CodePage::forEachCodePoint(entry.term, [&termLength](char32_t) { ++termLength; });
     for (const auto &[text, offset] : {std::pair{&entry.term, 0}, std::pair{&entry.description, termLength + 1}}) {
         if (const auto refused = firstRefused(*text))
             return Problem{lineNumber, columnOffset + offset + refused->first + 1, refused->second};
@@ -98,33 +102,15 @@ std::variant<SourceEntry, Problem> parseLine(const QString &line, int lineNumber
     return entry;
 }
 
-std::optional<Problem> parseDateComment(const QString &line, int lineNumber, Source &source)
+const QString badDate = u"de datum moet de vorm dd/mm/jjjj hebben en een bestaande dag zijn"_s;
+
+// A date line's date, or the problem with it.
+std::variant<QString, Problem> parseDateComment(const QString &line, int lineNumber)
 {
     const QString date = line.mid(dateComment.size()).trimmed();
     if (!isValidDate(date))
-        return Problem{lineNumber, 0, u"de datum moet de vorm dd/mm/jjjj hebben en een bestaande dag zijn"_s};
-    source.date = date;
-    return std::nullopt;
-}
-
-// Each entry whose term belongs before the one above it; only the first when
-// stopAtFirst.
-QList<Problem> orderProblems(const QList<SourceEntry> &entries, bool stopAtFirst)
-{
-    QList<Problem> problems;
-    for (qsizetype i = 1; i < entries.size(); ++i) {
-        const SourceEntry &before = entries.at(i - 1);
-        const SourceEntry &entry = entries.at(i);
-        if (DutchOrder::compare(before.term, entry.term) > 0) {
-            problems.append(Problem{entry.line, 1,
-                                    quoted(entry.term) + u" hoort alfabetisch v\u00F3\u00F3r "_s + quoted(before.term)
-                                        + u" (regel "_s + QString::number(before.line)
-                                        + u"); sorteer de regels of gebruik --sort"_s});
-            if (stopAtFirst)
-                break;
-        }
-    }
-    return problems;
+        return Problem{lineNumber, 0, badDate};
+    return date;
 }
 
 // Reads the source line by line; with stopAtFirst it ends at the first
@@ -132,66 +118,26 @@ QList<Problem> orderProblems(const QList<SourceEntry> &entries, bool stopAtFirst
 SourceReport parse(QByteArrayView utf8, Ordering ordering, bool stopAtFirst)
 {
     SourceReport result;
-    int lineNumber = 0;
-    qsizetype start = 0;
-    bool tooMany = false;
-    while (start < utf8.size()) {
-        qsizetype end = utf8.indexOf('\n', start);
-        if (end < 0)
-            end = utf8.size();
-        QByteArrayView bytes = utf8.sliced(start, end - start);
-        start = end + 1;
-        ++lineNumber;
-        if (bytes.endsWith('\r'))
-            bytes.chop(1);
-        if (lineNumber == 1 && bytes.startsWith("\xEF\xBB\xBF"))
-            bytes = bytes.sliced(3);
-
-        std::optional<Problem> problem;
-        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        const QString line = decoder.decode(bytes);
-        if (decoder.hasError()) {
-            problem = Problem{lineNumber, 0, u"deze regel is geen geldige UTF-8-tekst"_s};
-        } else if (line.trimmed().isEmpty()) {
-            // A blank line is passed over, but not one that holds a tab: that
-            // is an entry with nothing in it, or a slip that hides one.
-            if (line.contains(u'\t'))
-                problem = Problem{lineNumber, 0,
-                                  u"de regel bevat alleen spaties en een tab, geen begrip; maak hem leeg of vul hem"_s};
-        } else if (line.startsWith(dateComment)) {
-            result.hasDateLine = true;
-            problem = parseDateComment(line, lineNumber, result.source);
-        } else if (const bool escaped = line.startsWith(u'\\') && needsEscape(line);
-                   escaped || !line.startsWith(u'#')) {
-            std::variant<SourceEntry, Problem> parsed
-                = escaped ? parseLine(line.mid(1), lineNumber, 1) : parseLine(line, lineNumber, 0);
-            if (Problem *lineProblem = std::get_if<Problem>(&parsed)) {
-                problem = *lineProblem;
-            } else if (result.source.entries.size() >= maxAantalBegrippen) {
-                if (!tooMany)
-                    problem = Problem{lineNumber, 0, u"meer dan 32767 begrippen"_s};
-                tooMany = true;
-            } else {
-                result.source.entries.append(std::get<SourceEntry>(std::move(parsed)));
-            }
-        }
-        if (problem) {
-            result.problems.append(*problem);
+    SourceLines lines(utf8);
+    SourceParser parser(ordering);
+    QByteArrayView line;
+    qint64 length = 0;
+    while (lines.next(line, length)) {
+        SourceParser::Line parsed = parser.next(line, length);
+        if (parsed.entry)
+            result.source.entries.append(std::move(*parsed.entry));
+        if (parsed.problem) {
+            result.problems.append(*parsed.problem);
             if (stopAtFirst)
-                return result;
+                break;
         }
     }
-
-    QList<SourceEntry> &entries = result.source.entries;
+    result.hasDateLine = parser.hasDateLine();
+    result.source.date = parser.date();
     if (ordering == Ordering::SortThem) {
-        std::stable_sort(entries.begin(), entries.end(), [](const SourceEntry &a, const SourceEntry &b) {
-            return DutchOrder::compare(a.term, b.term) < 0;
-        });
-    } else {
-        // Order problems come after a line's own problems; keep the list by line.
-        result.problems.append(orderProblems(entries, stopAtFirst));
-        std::stable_sort(result.problems.begin(), result.problems.end(),
-                         [](const Problem &a, const Problem &b) { return a.line < b.line; });
+        std::stable_sort(
+            result.source.entries.begin(), result.source.entries.end(),
+            [](const SourceEntry &a, const SourceEntry &b) { return DutchOrder::compare(a.term, b.term) < 0; });
     }
     return result;
 }
@@ -199,13 +145,154 @@ SourceReport parse(QByteArrayView utf8, Ordering ordering, bool stopAtFirst)
 void appendScrambled(QByteArray &out, const QString &text)
 {
     out.append('"');
-    for (const char32_t c : text.toUcs4())
+    CodePage::forEachCodePoint(text, [&out](char32_t c) {
         out.append(static_cast<char>(
             Encrypt::encodeByte(static_cast<unsigned char>(CodePage::fromUnicode(c)), Encrypt::builtInKey)));
+    });
     out.append('"');
 }
 
 } // namespace
+
+SourceLines::SourceLines(QByteArrayView bytes)
+    : m_rest(bytes)
+{
+}
+
+SourceLines::SourceLines(Files::RegularFile &file)
+    : m_file(&file)
+{
+}
+
+bool SourceLines::fill()
+{
+    constexpr qsizetype piece = qsizetype(1) << 20;
+    if (m_atEnd)
+        return false;
+    m_buffer.resize(piece);
+    const qint64 done = m_file->read(m_buffer.data(), piece);
+    if (done <= 0) {
+        m_failed = done < 0;
+        m_atEnd = true;
+        m_buffer.clear();
+        m_rest = {};
+        return false;
+    }
+    m_buffer.resize(qsizetype(done));
+    m_rest = m_buffer;
+    return true;
+}
+
+bool SourceLines::next(QByteArrayView &line, qint64 &length)
+{
+    constexpr qsizetype kept = maxEntryLineBytes + 1;
+    length = 0;
+    m_line.clear();
+    bool any = false;
+    bool copied = false;
+    for (;;) {
+        if (m_rest.isEmpty() && (!m_file || !fill())) {
+            if (!any)
+                return false;
+            break;
+        }
+        any = true;
+        const qsizetype end = m_rest.indexOf('\n');
+        const QByteArrayView piece = end < 0 ? m_rest : m_rest.first(end);
+        if (end >= 0 && !copied) {
+            // The whole line lies in what is at hand.
+            line = piece.first(std::min(piece.size(), kept));
+            length = piece.size();
+            m_rest = m_rest.sliced(end + 1);
+            return true;
+        }
+        if (m_line.size() < kept)
+            m_line.append(piece.first(std::min(piece.size(), kept - m_line.size())));
+        copied = true;
+        length += piece.size();
+        m_rest = end < 0 ? QByteArrayView() : m_rest.sliced(end + 1);
+        if (end >= 0)
+            break;
+        if (!m_file)
+            break;
+    }
+    line = m_line;
+    return true;
+}
+
+SourceParser::SourceParser(Ordering ordering)
+    : m_ordering(ordering)
+{
+}
+
+SourceParser::Line SourceParser::next(QByteArrayView bytes, qint64 length)
+{
+    ++m_lineNumber;
+    Line result;
+    const bool whole = length == bytes.size();
+    if (whole && bytes.endsWith('\r'))
+        bytes.chop(1);
+    if (m_lineNumber == 1 && bytes.startsWith("\xEF\xBB\xBF"))
+        bytes = bytes.sliced(3);
+
+    if (!whole) {
+        // Longer than any entry can be: a comment, or a line pack refuses.
+        if (bytes.startsWith("# datum:")) {
+            m_hasDateLine = true;
+            result.problem = Problem{m_lineNumber, 0, badDate};
+        } else if (!bytes.startsWith('#')) {
+            result.problem
+                = Problem{m_lineNumber, 0,
+                          u"de regel is "_s + QString::number(length)
+                              + u" bytes lang, langer dan een begrip en een beschrijving samen kunnen zijn"_s};
+        }
+        return result;
+    }
+
+    // A byte-order mark belongs at the start of the file only: anywhere
+    // else it is a character, which no glossary can hold.
+    QStringDecoder decoder(QStringDecoder::Utf8,
+                           QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    const QString line = decoder.decode(bytes);
+    if (decoder.hasError()) {
+        result.problem = Problem{m_lineNumber, 0, u"deze regel is geen geldige UTF-8-tekst"_s};
+    } else if (line.trimmed().isEmpty()) {
+        // A blank line is passed over, but not one that holds a tab: that is
+        // an entry with nothing in it, or a slip that hides one.
+        if (line.contains(u'\t'))
+            result.problem = Problem{
+                m_lineNumber, 0, u"de regel bevat alleen spaties en een tab, geen begrip; maak hem leeg of vul hem"_s};
+    } else if (line.startsWith(dateComment)) {
+        m_hasDateLine = true;
+        std::variant<QString, Problem> date = parseDateComment(line, m_lineNumber);
+        if (Problem *problem = std::get_if<Problem>(&date))
+            result.problem = *problem;
+        else
+            m_date = std::get<QString>(std::move(date));
+    } else if (const bool escaped = line.startsWith(u'\\') && needsEscape(line); escaped || !line.startsWith(u'#')) {
+        std::variant<SourceEntry, Problem> parsed
+            = escaped ? parseLine(line.mid(1), m_lineNumber, 1) : parseLine(line, m_lineNumber, 0);
+        if (Problem *problem = std::get_if<Problem>(&parsed)) {
+            result.problem = *problem;
+        } else if (m_entries >= maxAantalBegrippen) {
+            if (!m_tooMany)
+                result.problem = Problem{m_lineNumber, 0, u"meer dan 32767 begrippen"_s};
+            m_tooMany = true;
+        } else {
+            SourceEntry &entry = result.entry.emplace(std::get<SourceEntry>(std::move(parsed)));
+            if (m_ordering == Ordering::MustBeSorted && m_entries > 0
+                && DutchOrder::compare(m_previousTerm, entry.term) > 0)
+                result.problem = Problem{m_lineNumber, 1,
+                                         quoted(entry.term) + u" hoort alfabetisch v\u00F3\u00F3r "_s
+                                             + quoted(m_previousTerm) + u" (regel "_s + QString::number(m_previousLine)
+                                             + u"); sorteer de regels of gebruik --sort"_s};
+            ++m_entries;
+            m_previousTerm = entry.term;
+            m_previousLine = m_lineNumber;
+        }
+    }
+    return result;
+}
 
 QString Problem::toString() const
 {

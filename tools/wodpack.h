@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/regularfile.h"
 #include "glossary/glossaryfile.h"
 
 #include <QByteArray>
@@ -29,6 +30,15 @@ using Woord::maxGlossaryFileSize;
 inline constexpr qint64 maxSourceSize = qint64(32767) * (2 * 32767 * 3 + 4) + (qint64(64) << 20);
 static_assert(maxSourceSize == 6'509'297'666);
 
+enum class Ordering {
+    MustBeSorted, // terms out of order are a problem
+    SortThem, // the entries are sorted
+};
+
+// The longest line an entry can stand on: an escaping backslash, two texts of
+// 32767 characters of at most 3 bytes each in UTF-8, the tab and a CR.
+inline constexpr qint64 maxEntryLineBytes = 1 + 2 * 32767 * 3 + 1 + 1;
+
 struct SourceEntry {
     QString term;
     QString description;
@@ -55,9 +65,64 @@ struct ParseResult {
     std::optional<Problem> problem;
 };
 
-enum class Ordering {
-    MustBeSorted, // terms out of order are a problem
-    SortThem, // the entries are sorted
+// The lines of a source, one at a time: from memory, or from a file in
+// pieces, so that reading a source takes memory for one line and not for the
+// whole. A line longer than any entry's (a comment may be) is given cut after
+// maxEntryLineBytes + 1 bytes, with its whole length.
+class SourceLines
+{
+public:
+    explicit SourceLines(QByteArrayView bytes);
+    // From the file's current position to its end.
+    explicit SourceLines(Files::RegularFile &file);
+
+    // The next line, without its line feed; false at the end of the source,
+    // or when reading the file failed (failed() then tells so).
+    bool next(QByteArrayView &line, qint64 &length);
+    bool failed() const { return m_failed; }
+
+private:
+    bool fill();
+
+    Files::RegularFile *m_file = nullptr;
+    QByteArray m_buffer; // what was read from the file and not yet given
+    QByteArrayView m_rest; // in memory: what is not yet given
+    QByteArray m_line; // a line that lies across two pieces of the file
+    bool m_failed = false;
+    bool m_atEnd = false;
+};
+
+// Reads a source line after line, as pack does: a line holds an entry, or it
+// has a problem, or it is a comment, the date line or blank. It keeps what the
+// reading of a line depends on: its number, the entries counted against the
+// limit, the date, and the entry before (for their order).
+class SourceParser
+{
+public:
+    explicit SourceParser(Ordering ordering);
+
+    struct Line {
+        std::optional<SourceEntry> entry;
+        // The line's own problem, or for an entry its place in the order.
+        std::optional<Problem> problem;
+    };
+    // The next line of the source, as SourceLines gives it.
+    Line next(QByteArrayView bytes, qint64 length);
+
+    int lineNumber() const { return m_lineNumber; }
+    int entries() const { return m_entries; }
+    bool hasDateLine() const { return m_hasDateLine; }
+    const QString &date() const { return m_date; }
+
+private:
+    Ordering m_ordering;
+    int m_lineNumber = 0;
+    int m_entries = 0;
+    bool m_tooMany = false;
+    bool m_hasDateLine = false;
+    QString m_date;
+    QString m_previousTerm;
+    int m_previousLine = 0;
 };
 
 // Reads a source, stopping at the first problem.

@@ -8,7 +8,10 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <new>
 
 using namespace Qt::StringLiterals;
 using namespace Woord;
@@ -54,20 +57,50 @@ const char usage[] = "Gebruik:\n"
                      "\n"
                      "Afsluitcode: 0 in orde, 1 een probleem of bevinding, 2 verkeerd gebruik.\n";
 
-void printError(const QString &text)
+// Every write to standard output and standard error is checked: output cut
+// short by a full disk or a closed pipe must not end in success. The first
+// failure of each is kept, and told (on standard error) at the end.
+int outputError = 0;
+bool errorOutputFailed = false;
+
+void writeOut(QByteArrayView bytes)
 {
-    std::fprintf(stderr, "wodtool: %s\n", text.toLocal8Bit().constData());
+    if (outputError == 0 && std::fwrite(bytes.data(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size()))
+        outputError = errno != 0 ? errno : EIO;
 }
 
 void printOut(const QString &text)
 {
-    std::fputs(text.toLocal8Bit().constData(), stdout);
+    writeOut(text.toLocal8Bit());
+}
+
+void printError(const QString &text)
+{
+    if (std::fprintf(stderr, "wodtool: %s\n", text.toLocal8Bit().constData()) < 0)
+        errorOutputFailed = true;
+}
+
+// The exit code once everything is written: 1 when any output was lost.
+int finish(int code)
+{
+    if (outputError == 0 && (std::fflush(stdout) != 0 || std::ferror(stdout)))
+        outputError = errno != 0 ? errno : EIO;
+    if (std::fclose(stdout) != 0 && outputError == 0)
+        outputError = errno != 0 ? errno : EIO;
+    if (outputError != 0) {
+        printError(u"de uitvoer kan niet geschreven worden ("_s + qt_error_string(outputError) + u')');
+        code = exitProblem;
+    }
+    if (std::fflush(stderr) != 0 || std::ferror(stderr) || errorOutputFailed)
+        code = exitProblem;
+    return code;
 }
 
 int usageError(const QString &text)
 {
     printError(text);
-    std::fputs("Zie 'wodtool --help'.\n", stderr);
+    if (std::fputs("Zie 'wodtool --help'.\n", stderr) < 0)
+        errorOutputFailed = true;
     return exitUsage;
 }
 
@@ -84,7 +117,7 @@ std::optional<ToolFiles::ReadResult> readInput(const QString &path, qint64 maxSi
 
 // Checked before anything is written: never over a device, a FIFO or the
 // input itself.
-bool mayWrite(const QString &path, const QString &inputPath, const ToolFiles::FileIdentity &input)
+bool mayWrite(const QString &path, const QString &inputPath, const ToolFiles::Identity &input)
 {
     if (const QString refusal = ToolFiles::refusedOutput(path, inputPath, input); !refusal.isEmpty()) {
         printError(path + u": "_s + refusal);
@@ -198,7 +231,7 @@ int runUnpack(const Options &options)
         return exitProblem;
     }
     if (options.output.isEmpty()) {
-        std::fwrite(result.text.constData(), 1, size_t(result.text.size()), stdout);
+        writeOut(result.text);
         return 0;
     }
     return writeFile(options.output, result.text) ? 0 : exitProblem;
@@ -231,30 +264,38 @@ int runLint(const Options &options)
     if (options.positional.size() != 1 || !options.date.isEmpty() || !options.output.isEmpty())
         return usageError(u"lint verwacht één bron en eventueel --sort"_s);
     const QString &path = options.positional.first();
-    const auto input = readInput(path, WodPack::maxSourceSize, u"bron"_s);
-    if (!input)
+    Files::RegularFile file;
+    if (const QString error = ToolFiles::openRegularFile(path, WodPack::maxSourceSize, u"bron"_s, file);
+        !error.isEmpty()) {
+        printError(path + u": "_s + error);
         return exitProblem;
-    const QList<Lint::Finding> findings
-        = Lint::lintSource(input->bytes, options.sort ? WodPack::Ordering::SortThem : WodPack::Ordering::MustBeSorted);
-    for (const Lint::Finding &finding : findings)
-        printOut(path + u':' + QString::number(finding.line) + u": "_s + finding.message + u'\n');
-    if (findings.isEmpty()) {
+    }
+    // Each finding is written as it is found.
+    qint64 findings = 0;
+    const QString error
+        = Lint::lintFile(file, options.sort ? WodPack::Ordering::SortThem : WodPack::Ordering::MustBeSorted,
+                         [&](const Lint::Finding &finding) {
+                             ++findings;
+                             printOut(path + u':' + QString::number(finding.line) + u": "_s + finding.message + u'\n');
+                         });
+    if (!error.isEmpty()) {
+        printError(path + u": "_s + error);
+        return exitProblem;
+    }
+    if (findings == 0) {
         printOut(path + u": geen bevindingen\n"_s);
         return 0;
     }
     return exitProblem;
 }
 
-} // namespace
-
-int main(int argc, char *argv[])
+int run(const QStringList &arguments)
 {
-    QCoreApplication app(argc, argv);
-    QStringList args = QCoreApplication::arguments().mid(1);
+    QStringList args = arguments;
     if (args.isEmpty())
         return usageError(u"geen opdracht"_s);
     if (args.contains(u"--help"_s) || args.contains(u"-h"_s)) {
-        std::fputs(usage, stdout);
+        writeOut(usage);
         return 0;
     }
     const QString command = args.takeFirst();
@@ -271,4 +312,23 @@ int main(int argc, char *argv[])
     if (command == u"lint"_s)
         return runLint(*options);
     return usageError(u"onbekende opdracht "_s + command);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+#ifdef SIGPIPE
+    // A closed pipe is a failed write, told as any other, not the end of the process.
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
+    int code = exitProblem;
+    try {
+        code = run(QCoreApplication::arguments().mid(1));
+    } catch (const std::bad_alloc &) {
+        printError(u"te weinig geheugen"_s);
+        code = exitProblem;
+    }
+    return finish(code);
 }

@@ -142,6 +142,12 @@ qint64 RegularFile::read(char *buffer, qint64 count)
     return done;
 }
 
+bool RegularFile::rewind()
+{
+    LARGE_INTEGER start{};
+    return m_handle && SetFilePointerEx(m_handle, start, nullptr, FILE_BEGIN);
+}
+
 std::optional<FileType> typeOf(const QString &path)
 {
     const QString native = QDir::toNativeSeparators(path);
@@ -228,6 +234,11 @@ qint64 RegularFile::read(char *buffer, qint64 count)
             return -1;
         }
     }
+}
+
+bool RegularFile::rewind()
+{
+    return m_fd >= 0 && ::lseek(m_fd, 0, SEEK_SET) == 0;
 }
 
 std::optional<FileType> typeOf(const QString &path)

@@ -68,6 +68,9 @@ public:
     // The system's own words for the last failure ("Permission denied").
     const QString &errorText() const { return m_errorText; }
 
+    // Back to the start of the file, for reading it again.
+    bool rewind();
+
     // Up to count bytes from the current position; 0 at the end, -1 on a failure.
     qint64 read(char *buffer, qint64 count);
 

@@ -21,7 +21,15 @@ SaveResult saveWhole(const QString &path, QByteArrayView bytes, bool newFileOwne
         return failed();
     if (!existing && newFileOwnerOnly && !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
         return failed();
-    if (file.write(bytes.data(), bytes.size()) != bytes.size() || !file.flush() || !file.commit())
+    // A write the disk takes only in part is written on from there: the next
+    // write fails with the system's own cause, which a short count lacks.
+    for (qsizetype written = 0; written < bytes.size();) {
+        const qint64 done = file.write(bytes.data() + written, bytes.size() - written);
+        if (done <= 0)
+            return failed();
+        written += qsizetype(done);
+    }
+    if (!file.flush() || !file.commit())
         return failed();
     return {};
 }

@@ -40,13 +40,15 @@ constexpr std::array<unsigned char, 256> lower = lowerTable();
 bool foldedPattern(const QString &text, QByteArray &pattern)
 {
     pattern.reserve(text.size());
-    for (const char32_t c : text.toUcs4()) {
+    bool found = true;
+    CodePage::forEachCodePoint(text, [&](char32_t c) {
         const int code = CodePage::fromUnicode(c);
         if (code < 0)
-            return false;
-        pattern.append(static_cast<char>(lower[static_cast<unsigned char>(code)]));
-    }
-    return true;
+            found = false;
+        else
+            pattern.append(static_cast<char>(lower[static_cast<unsigned char>(code)]));
+    });
+    return found;
 }
 
 // Folds decoded bytes to lower case where they stand. A-Z and À..Þ (not ×)
