@@ -1,11 +1,14 @@
-// The search's worst case: a text found nowhere in the largest glossary, so
-// every term and description is scanned.
-// `bench_search --write-glossary FILE` writes that glossary and exits, for the
-// side-by-side script.
+// The search's common worst case: a text found nowhere in the largest
+// glossary, so every term and description is scanned. And the hardest text
+// for a search that compares from the end of the pattern: a run of one letter
+// after another letter, in descriptions that are one long run of it.
+// `bench_search --write-glossary FILE` and `--write-runs-glossary FILE` write
+// those glossaries and exit, for the side-by-side script.
 
 #include "glossary/loader.h"
 #include "largeglossary.h"
 #include "search/termsearch.h"
+#include "tools/wodpack.h"
 
 #include <QFile>
 
@@ -48,13 +51,38 @@ void FirstSearchNowhere(benchmark::State &state)
 }
 BENCHMARK(FirstSearchNowhere)->Unit(benchmark::kMillisecond);
 
+// 100 descriptions of 32767 times "d".
+QByteArray runsGlossary()
+{
+    QList<Woord::WodPack::SourceEntry> entries;
+    for (int i = 0; i < 100; ++i)
+        entries.append({QStringLiteral("Begrip %1").arg(i, 3, 10, QLatin1Char('0')), QString(32767, u'd'), 0});
+    return Woord::WodPack::pack(entries, QStringLiteral("09/12/2026"));
+}
+
+const QString runText = QLatin1Char('x') + QString(16383, u'd');
+
+void SearchRunOfOneLetter(benchmark::State &state)
+{
+    static const Woord::Glossary runs = Woord::LoadDatabase(runsGlossary()).glossary;
+    Woord::TermSearch search(runs);
+    search.SearchTerms(runText, 1);
+    for (auto _ : state) {
+        if (search.SearchTerms(runText, 1) != 0)
+            state.SkipWithError("found what is nowhere");
+    }
+    state.SetBytesProcessed(state.iterations() * runs.storedBytes().size());
+}
+BENCHMARK(SearchRunOfOneLetter)->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char **argv)
 {
-    if (argc == 3 && std::strcmp(argv[1], "--write-glossary") == 0) {
+    const bool common = argc == 3 && std::strcmp(argv[1], "--write-glossary") == 0;
+    if (common || (argc == 3 && std::strcmp(argv[1], "--write-runs-glossary") == 0)) {
         QFile file(QString::fromLocal8Bit(argv[2]));
-        const QByteArray bytes = Woord::Bench::largestGlossary();
+        const QByteArray bytes = common ? Woord::Bench::largestGlossary() : runsGlossary();
         return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? 0 : 1;
     }
     benchmark::Initialize(&argc, argv);

@@ -1,7 +1,9 @@
 #include "glossary/loader.h"
 #include "search/termsearch.h"
+#include "search/twowaysearch.h"
 #include "support/wodbytes.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
 using namespace Woord;
@@ -47,6 +49,8 @@ private slots:
     void controlCharacter();
     void emptyGlossary();
     void notFoundMessage();
+    void twoWayAgainstPlainSearch();
+    void longRunsOfOneLetter();
 };
 
 void TestSearch::hits_data()
@@ -239,6 +243,63 @@ void TestSearch::notFoundMessage()
     QCOMPARE(message.text, QStringLiteral("Het gezochte -- net -- komt niet meer voor."));
     QCOMPARE(message.title, QStringLiteral("Woordorakelaar v1.0"));
     QCOMPARE(message.icon, MessageIcon::Information);
+}
+
+// Patterns and texts of two or three letters, where repetitions and periods
+// abound, each searched for at every offset, against the plainest search.
+void TestSearch::twoWayAgainstPlainSearch()
+{
+    QRandomGenerator random(20261209);
+    const auto randomText = [&random](qsizetype size, int letters) {
+        QByteArray text(size, Qt::Uninitialized);
+        for (char &c : text)
+            c = char('a' + random.bounded(letters));
+        return text;
+    };
+    for (int round = 0; round < 3000; ++round) {
+        const int letters = 2 + round % 2;
+        QByteArray pattern = randomText(1 + random.bounded(round % 3 == 0 ? 40 : 8), letters);
+        // Periodic patterns: a piece repeated, with now and then one letter changed.
+        if (round % 4 == 1) {
+            const QByteArray piece = pattern.left(1 + random.bounded(3));
+            pattern.clear();
+            while (pattern.size() < 12)
+                pattern += piece;
+            if (random.bounded(2))
+                pattern[random.bounded(int(pattern.size()))] = 'c';
+        }
+        const QByteArray text = randomText(random.bounded(200), letters);
+        const TwoWaySearcher searcher(pattern);
+        for (qsizetype from = 0; from <= text.size(); ++from) {
+            const QByteArrayView rest = QByteArrayView(text).sliced(from);
+            const qsizetype expected = rest.indexOf(pattern);
+            const qsizetype actual = searcher.indexIn(rest);
+            if (actual != expected)
+                QFAIL(qPrintable(QStringLiteral("pattern %1 in %2: %3, not %4")
+                                     .arg(QString::fromLatin1(pattern), QString::fromLatin1(rest.toByteArray()))
+                                     .arg(actual)
+                                     .arg(expected)));
+        }
+    }
+}
+
+// Descriptions of one long run of a letter, and a text of that letter after
+// another: each try from the end of the pattern runs back over half a run
+// before it fails. The search takes the glossary's length, not that times
+// the text's (which here would take minutes).
+void TestSearch::longRunsOfOneLetter()
+{
+    QList<Entry> runs;
+    for (int i = 1; i <= 1000; ++i)
+        runs.append({QStringLiteral("Begrip %1").arg(i, 4, 10, QLatin1Char('0')), QString(32767, u'd')});
+    runs.last().description = QString(100, u'd') + u'x' + QString(32666, u'd');
+    const Glossary glossary = glossaryOf(runs);
+    TermSearch search(glossary);
+    const QString run = QString(16383, u'd');
+    QCOMPARE(search.SearchTerms(u'x' + run + u'x', 1), 0);
+    QCOMPARE(search.SearchTerms(u'x' + run, 1), 1000);
+    QCOMPARE(search.SearchTerms(u'D' + run, 1), 1);
+    QCOMPARE(search.SearchTerms(QString(32768, u'd'), 1), 0);
 }
 
 QTEST_APPLESS_MAIN(TestSearch)

@@ -2,10 +2,10 @@
 
 #include "glossary/codepage.h"
 #include "glossary/encrypt.h"
+#include "search/twowaysearch.h"
 
 #include <algorithm>
 #include <array>
-#include <functional>
 
 using namespace Qt::StringLiterals;
 
@@ -71,11 +71,6 @@ void foldInPlace(unsigned char *bytes, qsizetype size)
         bytes[i] = lower[bytes[i]];
 }
 
-bool within(QByteArrayView field, const char *hit, qsizetype length)
-{
-    return hit >= field.data() && hit + length <= field.data() + field.size();
-}
-
 } // namespace
 
 TermSearch::TermSearch(const Glossary &glossary)
@@ -92,23 +87,13 @@ void TermSearch::fold()
     m_foldedBytes = QByteArray(stored.size(), Qt::Uninitialized);
     Encrypt::decodeInto(stored.data(), m_foldedBytes.data(), stored.size());
     foldInPlace(reinterpret_cast<unsigned char *>(m_foldedBytes.data()), m_foldedBytes.size());
-    m_entryStarts.clear();
-    m_entryStarts.reserve(m_glossary.AantalBegrippen());
-    for (qint32 i = 1; i <= m_glossary.AantalBegrippen(); ++i)
-        m_entryStarts.append(m_glossary.termBytes(i).data() - stored.data());
     m_folded = true;
 }
 
-qint32 TermSearch::entryAt(qsizetype offset, qsizetype length) const
+QByteArrayView TermSearch::folded(QByteArrayView storedField) const
 {
-    const auto after = std::upper_bound(m_entryStarts.begin(), m_entryStarts.end(), offset);
-    if (after == m_entryStarts.begin())
-        return 0;
-    const auto entry = static_cast<qint32>(after - m_entryStarts.begin());
-    const char *hit = m_glossary.storedBytes().data() + offset;
-    if (within(m_glossary.termBytes(entry), hit, length) || within(m_glossary.descriptionBytes(entry), hit, length))
-        return entry;
-    return 0;
+    return QByteArrayView(m_foldedBytes)
+        .sliced(storedField.data() - m_glossary.storedBytes().data(), storedField.size());
 }
 
 qint32 TermSearch::SearchTerms(const QString &searchStr, qint32 startIndex)
@@ -123,18 +108,13 @@ qint32 TermSearch::SearchTerms(const QString &searchStr, qint32 startIndex)
         return startIndex;
 
     fold();
-    const char *const begin = m_foldedBytes.constData();
-    const char *const end = begin + m_foldedBytes.size();
-    const std::boyer_moore_horspool_searcher searcher(pattern.cbegin(), pattern.cend());
-    const char *from = begin + m_entryStarts.at(startIndex - 1);
-    while (from < end) {
-        const char *hit = std::search(from, end, searcher);
-        if (hit == end)
-            return 0;
-        // A hit that runs over a field's quotes or separators is no hit.
-        if (const qint32 entry = entryAt(hit - begin, pattern.size()))
-            return entry;
-        from = hit + 1;
+    // Each text on its own: a hit never runs across the end of one, and the
+    // time is the glossary's length, whatever the search text.
+    const TwoWaySearcher searcher(pattern);
+    for (qint32 i = startIndex; i <= m_glossary.AantalBegrippen(); ++i) {
+        if (searcher.indexIn(folded(m_glossary.termBytes(i))) >= 0
+            || searcher.indexIn(folded(m_glossary.descriptionBytes(i))) >= 0)
+            return i;
     }
     return 0;
 }

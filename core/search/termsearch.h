@@ -14,9 +14,9 @@ namespace Woord {
 // find é). Every character stands for itself.
 //
 // The glossary's bytes are decoded and folded to lower case once, at the
-// first search, and then searched as a whole; a hit that would run across the
-// end of a text is no hit. The glossary's entries must not change while the
-// search lives.
+// first search; then each term and description is searched in its place in
+// them, in time linear in the glossary's length whatever the search text.
+// The glossary's entries must not change while the search lives.
 class TermSearch
 {
 public:
@@ -27,12 +27,12 @@ public:
 
 private:
     void fold();
-    qint32 entryAt(qsizetype offset, qsizetype length) const;
+    // A stored text's folded bytes.
+    QByteArrayView folded(QByteArrayView storedField) const;
 
     const Glossary &m_glossary;
     bool m_folded = false;
-    QByteArray m_foldedBytes;
-    QList<qsizetype> m_entryStarts; // offset of each entry's term in the bytes
+    QByteArray m_foldedBytes; // the stored bytes, decoded and folded
 };
 
 // "Het gezochte -- net -- komt niet meer voor."
