@@ -20,6 +20,8 @@ private slots:
     void siteLinksAndSources();
     void helpFileAndItsMessage();
     void helpFileThatCannotBeOpened();
+    void shellThatCannotOpen_data();
+    void shellThatCannotOpen();
     void closeItemEndsThroughTheShutDown();
 
 private:
@@ -165,8 +167,8 @@ void TestMenus::helpFileAndItsMessage()
     QCOMPARE(f->platform.messages.size(), 1);
 }
 
-// A folder of the help file's name is no help file, and a file the shell
-// fails to open is as good as missing: the message comes either way.
+// A folder of the help file's name is no help file: the message says where
+// one belongs. A help file there that the shell cannot open is named instead.
 void TestMenus::helpFileThatCannotBeOpened()
 {
     start();
@@ -174,7 +176,8 @@ void TestMenus::helpFileThatCannotBeOpened()
     QVERIFY(folder.mkdir(QStringLiteral("woordorakelaar.htm")));
     f->window->OpenHelp(0);
     QVERIFY(f->platform.opened.isEmpty());
-    QCOMPARE(f->platform.messages.size(), 1);
+    QCOMPARE(f->platform.messages,
+             QList<Message>{Links::helpMissing(QStringLiteral("Woordorakelaar v1.0"), f->state.DataMap)});
 
     QVERIFY(folder.rmdir(QStringLiteral("woordorakelaar.htm")));
     QFile help(Links::localHelpFile(f->state.DataMap));
@@ -184,7 +187,33 @@ void TestMenus::helpFileThatCannotBeOpened()
     f->window->OpenHelp(0);
     QCOMPARE(f->platform.opened, QStringList{help.fileName()});
     QCOMPARE(f->platform.messages.size(), 2);
-    QCOMPARE(f->platform.messages.at(1), f->platform.messages.at(0));
+    QCOMPARE(f->platform.messages.at(1), Links::openFailed(QStringLiteral("Woordorakelaar v1.0"), help.fileName()));
+}
+
+void TestMenus::shellThatCannotOpen_data()
+{
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("target");
+    QTest::newRow("Help op de site") << "mnu_help" << 2 << Links::helpPage();
+    QTest::newRow("Begrippenlijst op de site") << "mnu_database" << 2 << Links::glossaryPage();
+    QTest::newRow("Info op de site") << "mnu_info" << 2 << Links::programPage();
+}
+
+// Where no program opens a page, the user is told which page it was.
+void TestMenus::shellThatCannotOpen()
+{
+    QFETCH(QString, menu);
+    QFETCH(int, index);
+    QFETCH(QString, target);
+    start();
+    f->platform.failOpen = true;
+    items(menu).at(index)->trigger();
+    QCOMPARE(f->platform.opened, QStringList{target});
+    const Message message = Links::openFailed(QStringLiteral("Woordorakelaar v1.0"), target);
+    QCOMPARE(f->platform.messages, QList<Message>{message});
+    QCOMPARE(message.icon, MessageIcon::Information);
+    QVERIFY(message.text.contains(target));
 }
 
 void TestMenus::closeItemEndsThroughTheShutDown()

@@ -1,3 +1,4 @@
+#include "links/links.h"
 #include "support/mainwindowfixture.h"
 #include "support/modal.h"
 #include "widgets/centerform.h"
@@ -202,9 +203,24 @@ void TestWindows::aboutLinksOpenTheirTargets()
         about->accept();
     });
     menuItem(QStringLiteral("mnu_info"), 0)->trigger();
-    QCOMPARE(f->platform.opened,
-             (QStringList{QStringLiteral("https://www.wlk-velde.example/"),
-                          QStringLiteral("mailto:info@wlk-velde.example?subject=Woordorakelaar v1.0.4&body=Hallo,")}));
+    const QStringList targets{
+        QStringLiteral("https://www.wlk-velde.example/"),
+        QStringLiteral("mailto:info@wlk-velde.example?subject=Woordorakelaar v1.0.4&body=Hallo,")};
+    QCOMPARE(f->platform.opened, targets);
+    QVERIFY(f->platform.messages.isEmpty());
+
+    // Where no browser or mail program opens them, the user is told which.
+    f->platform.failOpen = true;
+    whenModalOpens<FrmAbout3D>([](FrmAbout3D *about) {
+        QTest::mouseClick(about->findChild<QLabel *>(QStringLiteral("Lbl_URL")), Qt::LeftButton);
+        QTest::mouseClick(about->findChild<QLabel *>(QStringLiteral("Lbl_Email")), Qt::LeftButton);
+        QVERIFY(about->isVisible());
+        about->accept();
+    });
+    menuItem(QStringLiteral("mnu_info"), 0)->trigger();
+    QCOMPARE(f->platform.messages,
+             (QList<Message>{Links::openFailed(QStringLiteral("Woordorakelaar v1.0"), targets.at(0)),
+                             Links::openFailed(QStringLiteral("Woordorakelaar v1.0"), targets.at(1))}));
 }
 
 void TestWindows::aboutKeysAndModality()

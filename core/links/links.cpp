@@ -61,6 +61,14 @@ Message helpMissing(const QString &title, const QString &dataMap)
             MessageIcon::Information};
 }
 
+Message openFailed(const QString &title, const QString &target)
+{
+    return {title,
+            u"Dit kan niet geopend worden:"_s + crlf + crlf + target + crlf + crlf
+                + u"Er is geen programma gevonden om het mee te openen."_s,
+            MessageIcon::Information};
+}
+
 Message glossaryInformation(const QString &databaseDatum, qint32 aantalBegrippen)
 {
     const QStringList lines = {

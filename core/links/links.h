@@ -20,6 +20,8 @@ QString siteHome();
 QString mailTarget(const QString &programmaTitel, int revision);
 
 Message helpMissing(const QString &title, const QString &dataMap);
+// The shell could not open a file or address: it names what it was.
+Message openFailed(const QString &title, const QString &target);
 Message glossaryInformation(const QString &databaseDatum, qint32 aantalBegrippen);
 Message sources();
 

@@ -94,6 +94,8 @@ private:
     // on, else how it ended.
     std::optional<LoadOutcome> trap(ErrorKind error);
     void selectListRow(int row);
+    // Hands a file or address to the shell; says so when nothing opens it.
+    void openTarget(const QString &target);
     void describeRecordLabels(const QString &term);
 
     Platform &m_platform;

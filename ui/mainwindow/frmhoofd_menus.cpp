@@ -82,7 +82,7 @@ void FrmHoofd::mnu_database_kies_Click(qint16 index)
         m_platform.showMessage(
             Links::glossaryInformation(m_state.glossary.DatabaseDatum(), m_state.glossary.AantalBegrippen()));
     else if (index == 2)
-        m_platform.openWithShell(Links::glossaryPage());
+        openTarget(Links::glossaryPage());
 }
 
 void FrmHoofd::mnu_info_kies_Click(qint16 index)
@@ -94,7 +94,7 @@ void FrmHoofd::mnu_info_kies_Click(qint16 index)
             m_platform, values, [this] { OpenHelpFile(); }, this);
         about.exec();
     } else if (index == 2)
-        m_platform.openWithShell(Links::programPage());
+        openTarget(Links::programPage());
     else if (index == 4)
         m_platform.showMessage(Links::sources());
 }
@@ -122,7 +122,7 @@ void FrmHoofd::OpenHelp(qint16 source)
     if (source == 0)
         OpenHelpFile();
     else if (source == 1)
-        m_platform.openWithShell(Links::helpPage());
+        openTarget(Links::helpPage());
 }
 
 void FrmHoofd::OpenHelpFile()
@@ -131,8 +131,16 @@ void FrmHoofd::OpenHelpFile()
     // Where the shell's open succeeds before a browser finds the file
     // missing, the file is looked for first, so the message still comes.
     const QFileInfo file(path);
-    if (!file.isFile() || !file.isReadable() || !m_platform.openWithShell(path))
+    if (!file.isFile() || !file.isReadable())
         m_platform.showMessage(Links::helpMissing(m_state.ProgrammaTitel, m_state.DataMap));
+    else
+        openTarget(path);
+}
+
+void FrmHoofd::openTarget(const QString &target)
+{
+    if (!m_platform.openWithShell(target))
+        m_platform.showMessage(Links::openFailed(m_state.ProgrammaTitel, target));
 }
 
 } // namespace Woord

@@ -168,10 +168,13 @@ bool FrmAbout3D::eventFilter(QObject *watched, QEvent *event)
         QLabel *pressed = std::exchange(m_pressedLink, nullptr);
         const bool onIt = watched == pressed && pressed
             && pressed->rect().contains(static_cast<QMouseEvent *>(event)->position().toPoint());
+        QString target;
         if (onIt && pressed == Lbl_URL)
-            m_platform.openWithShell(Links::siteHome());
+            target = Links::siteHome();
         else if (onIt && pressed == Lbl_Email)
-            m_platform.openWithShell(Links::mailTarget(m_values.ProgrammaTitel, m_values.revision));
+            target = Links::mailTarget(m_values.ProgrammaTitel, m_values.revision);
+        if (!target.isEmpty() && !m_platform.openWithShell(target))
+            m_platform.showMessage(Links::openFailed(m_values.ProgrammaTitel, target));
     }
     return QDialog::eventFilter(watched, event);
 }
