@@ -187,8 +187,19 @@ void TestNavigation::arrowKeysInTheList()
     QTest::keyClick(list, Qt::Key_Up);
     QTest::keyClick(list, Qt::Key_Up);
     expectShowing(19);
+    // In a list of one column Left and Right move as Up and Down do.
+    QTest::keyClick(list, Qt::Key_Right);
+    expectShowing(20);
+    QTest::keyClick(list, Qt::Key_Left);
+    QTest::keyClick(list, Qt::Key_Left);
+    expectShowing(18);
     QTest::keyClick(list, Qt::Key_End);
     expectShowing(1250);
+    QTest::keyClick(list, Qt::Key_Right);
+    expectShowing(1250);
+    QTest::keyClick(list, Qt::Key_Home);
+    QTest::keyClick(list, Qt::Key_Left);
+    expectShowing(1);
 }
 
 void TestNavigation::scrollBarStopsAtItsEnds()

@@ -417,6 +417,17 @@ void TestWindows::countryCodesEnterInTheList()
         for (int i = 0; i < downs; ++i)
             QTest::keyClick(codes->windowHandle(), Qt::Key_Down);
         QVERIFY(codes->isVisible());
+        // The window marks no default button: Enter in the list does nothing.
+        const int row = list->currentRow();
+        QTest::keyClick(codes->windowHandle(), Qt::Key(key),
+                        key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        QCoreApplication::processEvents();
+        QVERIFY(codes->isVisible());
+        QVERIFY(list->hasFocus());
+        QCOMPARE(list->currentRow(), row);
+        // Back on the button, Enter presses it.
+        QTest::keyClick(codes->windowHandle(), Qt::Key_Tab);
+        QVERIFY(codes->findChild<QPushButton *>(QStringLiteral("Knp_Sluiten"))->hasFocus());
         QTest::keyClick(codes->windowHandle(), Qt::Key(key),
                         key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
         QTRY_VERIFY_WITH_TIMEOUT(!codes->isVisible(), 2000);
@@ -453,8 +464,12 @@ void TestWindows::countryCodesWindow()
     f->window->move(0, 0);
     for (int opening = 0; opening < 2; ++opening) {
         bool checked = false;
-        whenModalOpens<FrmLandenCodes>([&checked](FrmLandenCodes *codes) {
+        whenModalOpens<FrmLandenCodes>([this, &checked](FrmLandenCodes *codes) {
             QCOMPARE(codes->windowTitle(), QStringLiteral("Landencodes"));
+            // A title bar with the caption and no icon: not the main window's.
+            QVERIFY(!f->window->windowIcon().isNull());
+            QVERIFY(codes->windowIcon().isNull());
+            QVERIFY(codes->windowHandle()->icon().isNull());
             // Centred on the screen, not on the main window (to within the
             // frame's edge, which is known only once the window shows).
             const QRect screen = codes->screen()->geometry();

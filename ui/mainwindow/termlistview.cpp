@@ -204,11 +204,11 @@ QModelIndex TermListView::moveCursor(CursorAction cursorAction, Qt::KeyboardModi
         return count > 0 ? row(0) : QModelIndex();
     case MoveEnd:
         return count > 0 ? row(count - 1) : QModelIndex();
-    case MoveLeft:
-    case MoveRight:
     case MoveNext:
     case MovePrevious:
         return current;
+    case MoveLeft:
+    case MoveRight:
     case MoveUp:
     case MoveDown:
     case MovePageUp:
@@ -225,8 +225,10 @@ QModelIndex TermListView::moveCursor(CursorAction cursorAction, Qt::KeyboardModi
     // a list too low for two rows does not move by pages.
     const int page = std::max(0, viewport()->height() / std::max(1, rowHeight()) - 1);
     switch (cursorAction) {
+    case MoveLeft: // in one column, as up and down
     case MoveUp:
         return row(std::max(0, r - 1));
+    case MoveRight:
     case MoveDown:
         return row(std::min(count - 1, r + 1));
     case MovePageUp:

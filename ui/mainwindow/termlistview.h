@@ -6,8 +6,8 @@
 namespace Woord {
 
 // The term list: rows of equal height that behave as a list box (Home and
-// End go to the first and last row, Tab leaves the list, Left and Right do
-// nothing); screen readers are told of a list with one item per term.
+// End go to the first and last row, Tab leaves the list, Left and Right move
+// as Up and Down); screen readers are told of a list with one item per term.
 //
 // Its rows are placed by arithmetic: row r lies at r times the row height.
 // The list view's own layout walks every row once whenever it is laid out

@@ -5,6 +5,8 @@
 #include "windows/countrycodes.h"
 
 #include <QGroupBox>
+#include <QIcon>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -18,6 +20,9 @@ FrmLandenCodes::FrmLandenCodes(QWidget *parent)
     using DesignFonts::twips;
     Controls::fixedDialog(this, u"FrmLandenCodes"_s, u"Landencodes"_s, twips(0, 0, 6525, 6975).size());
     setFont(DesignFonts::tahoma(8.25));
+    // Its title bar has no icon: without one of its own, a window takes its
+    // parent's.
+    setWindowIcon(QIcon());
 
     auto *frame = new QGroupBox(this);
     frame->setObjectName(u"Frame1"_s);
@@ -28,12 +33,24 @@ FrmLandenCodes::FrmLandenCodes(QWidget *parent)
     Lst_LandenCodes->setAccessibleName(u"Landencodes"_s);
 
     QPushButton *close = Controls::button(this, u"Knp_Sluiten"_s, u"&Sluiten"_s, twips(2655, 6480, 1215, 375));
-    close->setDefault(true);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
 
     QWidget::setTabOrder(close, Lst_LandenCodes);
     close->setFocus();
     Form_Load();
+}
+
+// The window marks no default button: Enter presses the button where it has
+// the focus, and elsewhere (in the list) does nothing. A dialog would press
+// the button that had the focus last.
+void FrmLandenCodes::keyPressEvent(QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && !qobject_cast<QPushButton *>(focusWidget())) {
+        event->accept();
+        return;
+    }
+    DialogWithoutCancel::keyPressEvent(event);
 }
 
 void FrmLandenCodes::Form_Load()

@@ -16,6 +16,9 @@ class FrmLandenCodes final : public Controls::DialogWithoutCancel
 public:
     explicit FrmLandenCodes(QWidget *parent = nullptr);
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void Form_Load();
 
