@@ -47,6 +47,10 @@ int main(int argc, char *argv[])
     // Start-up runs on two threads where it can: the font configuration is
     // read while the application object is made, and the glossary while the
     // window is built.
+    const QByteArray windowSystem = Woord::QtPlatform::windowSystemFor(qgetenv("QT_QPA_PLATFORM"),
+                                                                       qgetenv("WAYLAND_DISPLAY"), qgetenv("DISPLAY"));
+    if (!windowSystem.isEmpty())
+        qputenv("QT_QPA_PLATFORM", windowSystem);
     Woord::DesignFonts::FontConfigurationLoader fontConfiguration;
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QString::fromUtf8(Woord::Version::companyName));

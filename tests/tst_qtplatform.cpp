@@ -50,6 +50,8 @@ private slots:
     void messageBox();
     void shellOpensFilesAndAddresses();
     void messageBoxOverTheActiveWindow();
+    void windowSystem_data();
+    void windowSystem();
 
 private:
     static int overrides()
@@ -211,6 +213,32 @@ void TestQtPlatform::shellOpensFilesAndAddresses()
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     QCOMPARE(files.opened, QList<QUrl>{QUrl::fromLocalFile(help)});
     QCOMPARE(sites.opened, QList<QUrl>{QUrl(QStringLiteral("https://www.wlk-velde.example/xtra/"))});
+}
+
+void TestQtPlatform::windowSystem_data()
+{
+    QTest::addColumn<QByteArray>("qtQpaPlatform");
+    QTest::addColumn<QByteArray>("waylandDisplay");
+    QTest::addColumn<QByteArray>("display");
+    QTest::addColumn<QByteArray>("chosen");
+    QTest::newRow("X11 desktop") << QByteArray() << QByteArray() << QByteArray(":0") << QByteArray();
+    QTest::newRow("Wayland desktop with XWayland")
+        << QByteArray() << QByteArray("wayland-0") << QByteArray(":0") << QByteArray("xcb");
+    QTest::newRow("Wayland without X11") << QByteArray() << QByteArray("wayland-0") << QByteArray() << QByteArray();
+    QTest::newRow("the user's own choice")
+        << QByteArray("wayland") << QByteArray("wayland-0") << QByteArray(":0") << QByteArray();
+    QTest::newRow("no desktop") << QByteArray() << QByteArray() << QByteArray() << QByteArray();
+}
+
+void TestQtPlatform::windowSystem()
+{
+    QFETCH(QByteArray, qtQpaPlatform);
+    QFETCH(QByteArray, waylandDisplay);
+    QFETCH(QByteArray, display);
+    QFETCH(QByteArray, chosen);
+    QCOMPARE(QtPlatform::windowSystemFor(qtQpaPlatform, waylandDisplay, display), chosen);
+    // Offscreen, as the tests run, windows are placed.
+    QVERIFY(QtPlatform().placesWindows());
 }
 
 QTEST_MAIN(TestQtPlatform)

@@ -40,6 +40,7 @@ private slots:
     void normalStartAndClose();
     void firstRun();
     void storedPlaceAndUsage();
+    void placeKeptWhereWindowsAreNotPlaced();
     void randomFirstTerm();
     void firstRowChosen();
     void missingGlossary();
@@ -139,6 +140,26 @@ void TestStartup::storedPlaceAndUsage()
     QCOMPARE(f->platform.store.stored.value(QStringLiteral("gebruik")), QStringLiteral("42"));
     QCOMPARE(f->platform.store.stored.value(QStringLiteral("links")), QStringLiteral("1500"));
     QCOMPARE(f->platform.store.stored.value(QStringLiteral("boven")), QStringLiteral("-3000"));
+}
+
+// Where the platform neither tells nor lets the program choose its window's
+// place (a Wayland desktop), the place the user had stays stored; the rest
+// is saved as ever.
+void TestStartup::placeKeptWhereWindowsAreNotPlaced()
+{
+    f->writeGlossary(Test::wod(one));
+    f->platform.windowsPlaced = false;
+    f->platform.store.stored = {{QStringLiteral("links"), QStringLiteral("4500")},
+                                {QStringLiteral("boven"), QStringLiteral("3000")},
+                                {QStringLiteral("gebruik"), QStringLiteral("41")}};
+    QCOMPARE(f->start(), Outcome::Show);
+    f->window->move(-3, -30); // where such a platform reports its frame
+    f->window->close();
+    QCOMPARE(f->platform.store.stored.value(QStringLiteral("gebruik")), QStringLiteral("42"));
+    QCOMPARE(f->platform.store.stored.value(QStringLiteral("links")), QStringLiteral("4500"));
+    QCOMPARE(f->platform.store.stored.value(QStringLiteral("boven")), QStringLiteral("3000"));
+    QVERIFY(!f->platform.store.writeOrder.contains(QStringLiteral("links")));
+    QCOMPARE(f->platform.store.stored.value(QStringLiteral("versie")), QStringLiteral("1.0.4"));
 }
 
 void TestStartup::randomFirstTerm()

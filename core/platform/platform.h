@@ -65,6 +65,10 @@ public:
     // Claims the single-instance lock of this user; false when another
     // instance of the program already holds it.
     virtual bool claimSingleInstance() = 0;
+
+    // Whether the program can learn and choose where its windows stand on
+    // the screen; a Wayland desktop allows neither.
+    virtual bool placesWindows() = 0;
 };
 
 } // namespace Woord

@@ -51,8 +51,10 @@ bool SaveConfig(SettingsStore &store, const ConfigSave &save)
     store.write(u"exenaam"_s, save.exeName);
     store.write(u"gebruik"_s, QString::number(SettingsConversion::nextUsageCount(save.Gebruik)));
     store.write(u"versie"_s, save.version);
-    store.write(u"links"_s, SettingsConversion::twipsText(save.left));
-    store.write(u"boven"_s, SettingsConversion::twipsText(save.top));
+    if (save.placeKnown) {
+        store.write(u"links"_s, SettingsConversion::twipsText(save.left));
+        store.write(u"boven"_s, SettingsConversion::twipsText(save.top));
+    }
     return store.commit();
 }
 

@@ -32,6 +32,9 @@ struct ConfigSave {
     QString version; // major.minor.revision
     float left = 0; // the main window's edges, in twips
     float top = 0;
+    // False where the platform neither tells nor lets the program choose where
+    // its window stands (a Wayland desktop): the stored place stays as it was.
+    bool placeKnown = true;
 };
 
 inline constexpr char16_t defaultBijStart[] = u"woordorakelaar.wod";
@@ -49,7 +52,8 @@ QString readBijStart(SettingsStore &store);
 Message loadconfigMessage(const QString &title, ErrorKind error);
 
 // Writes "mapnaam", "datamap", "exenaam", "gebruik", "versie", "links" and
-// "boven", and stores them all at once. Returns false when they could not be
+// "boven" (the last two only where the place is known), and stores them all
+// at once. Returns false when they could not be
 // stored; the store keeps what it had.
 bool SaveConfig(SettingsStore &store, const ConfigSave &save);
 

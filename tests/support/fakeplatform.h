@@ -40,12 +40,14 @@ public:
     void setWaitCursor(bool on) override { waitCursorChanges.append(on); }
     QTime timeOfDay() override { return time; }
     bool claimSingleInstance() override { return !otherInstanceRunning; }
+    bool placesWindows() override { return windowsPlaced; }
 
     MemorySettingsStore store;
     ProcessFacts facts{
         QStringLiteral("/opt/woordorakelaar"), QStringLiteral("woordorakelaar"), 1, 0, 4, QStringLiteral("WLK-Velde")};
     QTime time{12, 0};
     bool otherInstanceRunning = false;
+    bool windowsPlaced = true;
     bool failOpen = false; // the shell cannot open what it is given
 
     QList<Message> messages;

@@ -152,6 +152,7 @@ void FrmHoofd::Form_Unload()
     const QPoint corner = frameGeometry().topLeft();
     save.left = static_cast<float>(corner.x() * twipsPerPixel);
     save.top = static_cast<float>(corner.y() * twipsPerPixel);
+    save.placeKnown = m_platform.placesWindows();
     // The program ends either way; a store that cannot be written keeps what
     // it had.
     SaveConfig(m_platform.settings(), save);

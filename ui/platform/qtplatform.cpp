@@ -148,6 +148,19 @@ QTime QtPlatform::timeOfDay()
     return QTime::currentTime();
 }
 
+QByteArray QtPlatform::windowSystemFor(const QByteArray &qtQpaPlatform, const QByteArray &waylandDisplay,
+                                       const QByteArray &display)
+{
+    if (!qtQpaPlatform.isEmpty() || waylandDisplay.isEmpty() || display.isEmpty())
+        return {};
+    return QByteArrayLiteral("xcb");
+}
+
+bool QtPlatform::placesWindows()
+{
+    return !QGuiApplication::platformName().startsWith(u"wayland"_s);
+}
+
 bool QtPlatform::claimSingleInstance()
 {
     return m_instanceLock.claim();

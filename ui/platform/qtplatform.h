@@ -24,6 +24,15 @@ public:
     void setWaitCursor(bool on) override;
     QTime timeOfDay() override;
     bool claimSingleInstance() override;
+    bool placesWindows() override;
+
+    // The window system to ask the toolkit for, from the environment the
+    // program starts in, before the application object is made: on a Wayland
+    // desktop that has its X11 server (XWayland), "xcb", where the window
+    // opens where it was closed; else nothing, and the toolkit (or the user's
+    // own QT_QPA_PLATFORM) chooses.
+    static QByteArray windowSystemFor(const QByteArray &qtQpaPlatform, const QByteArray &waylandDisplay,
+                                      const QByteArray &display);
 
     // For the tests and benchmarks that run the real program unattended:
     // every message is printed on standard output and answered as soon as
