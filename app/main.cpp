@@ -1,12 +1,12 @@
-#include "glossary/prefetch.h"
-#include "mainwindow/appstate.h"
-#include "mainwindow/frmhoofd.h"
-#include "mainwindow/programinfo.h"
-#include "platform/qtplatform.h"
-#include "platform/sessionend.h"
-#include "settings/config.h"
+#include "core/glossary/prefetch.h"
+#include "core/mainwindow/appstate.h"
+#include "core/mainwindow/programinfo.h"
+#include "core/settings/config.h"
+#include "ui/mainwindow/frmhoofd.h"
+#include "ui/platform/qtplatform.h"
+#include "ui/platform/sessionend.h"
+#include "ui/widgets/designfonts.h"
 #include "version.h"
-#include "widgets/designfonts.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -1,7 +1,7 @@
 // Reading the largest glossary the format allows, from memory and from disk.
 
-#include "glossary/loader.h"
-#include "largeglossary.h"
+#include "bench/largeglossary.h"
+#include "core/glossary/loader.h"
 
 #include <QFile>
 #include <QTemporaryDir>

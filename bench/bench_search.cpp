@@ -5,9 +5,9 @@
 // `bench_search --write-glossary FILE` and `--write-runs-glossary FILE` write
 // those glossaries and exit, for the side-by-side script.
 
-#include "glossary/loader.h"
-#include "largeglossary.h"
-#include "search/termsearch.h"
+#include "bench/largeglossary.h"
+#include "core/glossary/loader.h"
+#include "core/search/termsearch.h"
 #include "tools/wodpack.h"
 
 #include <QFile>

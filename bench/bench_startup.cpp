@@ -4,7 +4,7 @@
 // the toolkit's floor, in one run. The program, run unattended, ends itself
 // once its window is painted.
 
-#include "largeglossary.h"
+#include "bench/largeglossary.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "largeglossary.h"
+#include "bench/largeglossary.h"
 
 #include "tools/wodpack.h"
 

@@ -7,8 +7,8 @@
 // - Decode refuses a text over 32767 characters and decodes any other.
 // Inputs go up to 256 KiB (see the Makefile), so every limit is within reach.
 
-#include "glossary/encrypt.h"
-#include "glossary/loader.h"
+#include "core/glossary/encrypt.h"
+#include "core/glossary/loader.h"
 
 #include <QByteArray>
 #include <QDir>

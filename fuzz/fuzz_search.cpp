@@ -8,10 +8,10 @@
 // fields (with letter case changed, and across the end of a field), as raw
 // Windows-1252 or as any Unicode.
 
-#include "glossary/codepage.h"
-#include "glossary/encrypt.h"
-#include "glossary/loader.h"
-#include "search/termsearch.h"
+#include "core/glossary/codepage.h"
+#include "core/glossary/encrypt.h"
+#include "core/glossary/loader.h"
+#include "core/search/termsearch.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

@@ -8,7 +8,7 @@
 //   any edge the program writes reads back as a number, never as a text that
 //   would give a message at the next start.
 
-#include "settings/conversion.h"
+#include "core/settings/conversion.h"
 
 #include <QString>
 

@@ -8,7 +8,7 @@
 // - unpacked, it reads back as the same entries and date, and packs to the
 //   same bytes.
 
-#include "glossary/loader.h"
+#include "core/glossary/loader.h"
 #include "tools/wodpack.h"
 
 #include <QByteArray>

@@ -5,7 +5,7 @@
 // same entries, and unpacking and packing that file again gives the same text
 // and identical bytes.
 
-#include "glossary/loader.h"
+#include "core/glossary/loader.h"
 #include "tools/wodpack.h"
 
 #include <QByteArray>

@@ -3,14 +3,14 @@
 // the toolkit sends no accessibility events; tests/e2e follows those over the
 // real bridge.)
 
-#include "links/links.h"
-#include "platform/qtplatform.h"
-#include "search/frmzoek.h"
-#include "support/mainwindowfixture.h"
-#include "support/modal.h"
-#include "windows/frmabout3d.h"
-#include "windows/frmlandencodes.h"
-#include "windows/frmsneltoetsen.h"
+#include "core/links/links.h"
+#include "tests/support/mainwindowfixture.h"
+#include "tests/support/modal.h"
+#include "ui/platform/qtplatform.h"
+#include "ui/search/frmzoek.h"
+#include "ui/windows/frmabout3d.h"
+#include "ui/windows/frmlandencodes.h"
+#include "ui/windows/frmsneltoetsen.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>

@@ -1,5 +1,5 @@
-#include "glossary/codepage.h"
-#include "glossary/encrypt.h"
+#include "core/glossary/codepage.h"
+#include "core/glossary/encrypt.h"
 
 #include <QTest>
 

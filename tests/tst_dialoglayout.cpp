@@ -1,10 +1,10 @@
-#include "search/frmzoek.h"
-#include "support/fakeplatform.h"
-#include "widgets/designfonts.h"
-#include "windows/frmabout3d.h"
-#include "windows/frmlandencodes.h"
-#include "windows/frmsneltoetsen.h"
-#include "windows/outlineshape.h"
+#include "tests/support/fakeplatform.h"
+#include "ui/search/frmzoek.h"
+#include "ui/widgets/designfonts.h"
+#include "ui/windows/frmabout3d.h"
+#include "ui/windows/frmlandencodes.h"
+#include "ui/windows/frmsneltoetsen.h"
+#include "ui/windows/outlineshape.h"
 
 #include <QAccessible>
 #include <QApplication>

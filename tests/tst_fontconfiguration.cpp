@@ -2,7 +2,7 @@
 // toolkit asks for it: it must be the very configuration the font library
 // would load on its own, with the same fonts and the same choices.
 
-#include "widgets/designfonts.h"
+#include "ui/widgets/designfonts.h"
 
 #include <QFontDatabase>
 #include <QGuiApplication>

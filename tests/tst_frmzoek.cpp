@@ -1,5 +1,5 @@
-#include "search/frmzoek.h"
-#include "support/modal.h"
+#include "tests/support/modal.h"
+#include "ui/search/frmzoek.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,5 +1,5 @@
-#include "mainwindow/greeting.h"
-#include "support/mainwindowfixture.h"
+#include "core/mainwindow/greeting.h"
+#include "tests/support/mainwindowfixture.h"
 
 #include <QAbstractItemView>
 #include <QLabel>

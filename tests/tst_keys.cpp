@@ -1,7 +1,7 @@
-#include "mainwindow/statushelp.h"
-#include "search/frmzoek.h"
-#include "support/mainwindowfixture.h"
-#include "support/modal.h"
+#include "core/mainwindow/statushelp.h"
+#include "tests/support/mainwindowfixture.h"
+#include "tests/support/modal.h"
+#include "ui/search/frmzoek.h"
 
 #include <QAbstractItemView>
 #include <QLabel>

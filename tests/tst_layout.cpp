@@ -1,5 +1,5 @@
-#include "support/mainwindowfixture.h"
-#include "widgets/designfonts.h"
+#include "tests/support/mainwindowfixture.h"
+#include "ui/widgets/designfonts.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

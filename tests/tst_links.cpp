@@ -1,4 +1,4 @@
-#include "links/links.h"
+#include "core/links/links.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
-#include "glossary/glossaryfile.h"
-#include "glossary/glossarymessages.h"
-#include "glossary/loader.h"
-#include "support/wodbytes.h"
+#include "core/glossary/glossaryfile.h"
+#include "core/glossary/glossarymessages.h"
+#include "core/glossary/loader.h"
+#include "tests/support/wodbytes.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
-#include "links/links.h"
-#include "support/mainwindowfixture.h"
+#include "core/links/links.h"
+#include "tests/support/mainwindowfixture.h"
 
 #include <QMenu>
 #include <QMenuBar>

@@ -1,5 +1,5 @@
-#include "mainwindow/display.h"
-#include "support/mainwindowfixture.h"
+#include "core/mainwindow/display.h"
+#include "tests/support/mainwindowfixture.h"
 
 #include <QAbstractItemView>
 #include <QLabel>

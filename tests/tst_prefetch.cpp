@@ -1,8 +1,8 @@
 // The glossary read ahead on a thread of its own: start-up may take it only
 // where it is what start-up would read itself.
 
-#include "glossary/prefetch.h"
-#include "support/wodbytes.h"
+#include "core/glossary/prefetch.h"
+#include "tests/support/wodbytes.h"
 
 #include <QFile>
 #include <QTemporaryDir>

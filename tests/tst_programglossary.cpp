@@ -2,7 +2,7 @@
 // cannot hold: every run must end by itself, with its window or with one of
 // its messages, never by a signal.
 
-#include "support/wodbytes.h"
+#include "tests/support/wodbytes.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
-#include "platform/messagedisplay.h"
-#include "platform/qtplatform.h"
+#include "core/platform/messagedisplay.h"
+#include "ui/platform/qtplatform.h"
 #include "version.h"
 
 #include <QAccessible>

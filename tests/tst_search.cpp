@@ -1,7 +1,7 @@
-#include "glossary/loader.h"
-#include "search/termsearch.h"
-#include "search/twowaysearch.h"
-#include "support/wodbytes.h"
+#include "core/glossary/loader.h"
+#include "core/search/termsearch.h"
+#include "core/search/twowaysearch.h"
+#include "tests/support/wodbytes.h"
 
 #include <QRandomGenerator>
 #include <QTest>

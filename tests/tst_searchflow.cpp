@@ -1,6 +1,6 @@
-#include "search/frmzoek.h"
-#include "support/mainwindowfixture.h"
-#include "support/modal.h"
+#include "tests/support/mainwindowfixture.h"
+#include "tests/support/modal.h"
+#include "ui/search/frmzoek.h"
 
 #include <QAbstractItemView>
 #include <QLabel>

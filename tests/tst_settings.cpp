@@ -1,7 +1,7 @@
-#include "mainwindow/programinfo.h"
-#include "settings/config.h"
-#include "settings/conversion.h"
-#include "support/fakeplatform.h"
+#include "core/mainwindow/programinfo.h"
+#include "core/settings/config.h"
+#include "core/settings/conversion.h"
+#include "tests/support/fakeplatform.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -2,8 +2,8 @@
 // disk it lies on: only a regular file of a sensible size is read or
 // replaced, and after any commit the file is the old one or the new one, whole.
 
-#include "platform/settingsfile.h"
-#include "settings/config.h"
+#include "core/platform/settingsfile.h"
+#include "core/settings/config.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "glossary/loader.h"
+#include "core/glossary/loader.h"
 #include "tools/lint.h"
 #include "tools/wodpack.h"
 

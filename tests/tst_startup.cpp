@@ -1,10 +1,10 @@
-#include "glossary/glossaryfile.h"
-#include "glossary/glossarymessages.h"
-#include "mainwindow/display.h"
-#include "mainwindow/startuptrap.h"
-#include "platform/messagedisplay.h"
-#include "settings/config.h"
-#include "support/mainwindowfixture.h"
+#include "core/glossary/glossaryfile.h"
+#include "core/glossary/glossarymessages.h"
+#include "core/mainwindow/display.h"
+#include "core/mainwindow/startuptrap.h"
+#include "core/platform/messagedisplay.h"
+#include "core/settings/config.h"
+#include "tests/support/mainwindowfixture.h"
 
 #include <QAbstractItemView>
 #include <QDir>

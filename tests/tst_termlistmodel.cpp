@@ -1,6 +1,6 @@
-#include "glossary/loader.h"
-#include "mainwindow/termlistmodel.h"
-#include "support/wodbytes.h"
+#include "core/glossary/loader.h"
+#include "core/mainwindow/termlistmodel.h"
+#include "tests/support/wodbytes.h"
 
 #include <QTest>
 

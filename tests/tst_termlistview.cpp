@@ -2,7 +2,7 @@
 // own layout. Side by side with a plain list view of the same rows, size and
 // font, it must agree on every place, scroll position and key move.
 
-#include "mainwindow/termlistview.h"
+#include "ui/mainwindow/termlistview.h"
 
 #include <QListView>
 #include <QScrollBar>

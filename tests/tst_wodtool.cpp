@@ -1,4 +1,4 @@
-#include "glossary/loader.h"
+#include "core/glossary/loader.h"
 #include "tools/dutchorder.h"
 #include "tools/toolfiles.h"
 #include "tools/wodpack.h"

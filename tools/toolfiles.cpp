@@ -1,6 +1,6 @@
 #include "tools/toolfiles.h"
 
-#include "files/savefile.h"
+#include "core/files/savefile.h"
 
 #include <QFileInfo>
 

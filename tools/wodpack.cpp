@@ -1,9 +1,9 @@
 #include "tools/wodpack.h"
 
-#include "glossary/codepage.h"
-#include "glossary/encrypt.h"
-#include "glossary/glossary.h"
-#include "glossary/loader.h"
+#include "core/glossary/codepage.h"
+#include "core/glossary/encrypt.h"
+#include "core/glossary/glossary.h"
+#include "core/glossary/loader.h"
 #include "tools/dutchorder.h"
 
 #include <QDate>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "files/regularfile.h"
-#include "glossary/glossaryfile.h"
+#include "core/files/regularfile.h"
+#include "core/glossary/glossaryfile.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

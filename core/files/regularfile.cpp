@@ -1,4 +1,4 @@
-#include "files/regularfile.h"
+#include "core/files/regularfile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "files/savefile.h"
+#include "core/files/savefile.h"
 
 #include <QSaveFile>
 

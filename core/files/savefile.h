@@ -1,6 +1,6 @@
 #pragma once
 
-#include "files/regularfile.h"
+#include "core/files/regularfile.h"
 
 #include <QByteArrayView>
 #include <QString>

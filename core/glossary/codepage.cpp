@@ -1,4 +1,4 @@
-#include "glossary/codepage.h"
+#include "core/glossary/codepage.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
-#include "glossary/encrypt.h"
+#include "core/glossary/encrypt.h"
 
-#include "glossary/codepage.h"
+#include "core/glossary/codepage.h"
 
 namespace Woord::Encrypt {
 

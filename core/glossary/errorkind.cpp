@@ -1,4 +1,4 @@
-#include "glossary/errorkind.h"
+#include "core/glossary/errorkind.h"
 
 using namespace Qt::StringLiterals;
 

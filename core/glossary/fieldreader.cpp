@@ -1,4 +1,4 @@
-#include "glossary/fieldreader.h"
+#include "core/glossary/fieldreader.h"
 
 #include <algorithm>
 #include <cmath>

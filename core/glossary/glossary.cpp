@@ -1,7 +1,7 @@
-#include "glossary/glossary.h"
+#include "core/glossary/glossary.h"
 
-#include "glossary/encrypt.h"
-#include "glossary/glossaryfile.h"
+#include "core/glossary/encrypt.h"
+#include "core/glossary/glossaryfile.h"
 
 #include <limits>
 

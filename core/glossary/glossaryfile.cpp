@@ -1,4 +1,4 @@
-#include "glossary/glossaryfile.h"
+#include "core/glossary/glossaryfile.h"
 
 #include <QDir>
 #include <QFile>

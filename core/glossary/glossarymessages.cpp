@@ -1,4 +1,4 @@
-#include "glossary/glossarymessages.h"
+#include "core/glossary/glossarymessages.h"
 
 using namespace Qt::StringLiterals;
 

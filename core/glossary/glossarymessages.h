@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/platform.h"
+#include "core/platform/platform.h"
 
 // The messages that reading the glossary leads to. Each takes the title the
 // program gives its messages; line breaks are CR LF.

@@ -1,8 +1,8 @@
-#include "glossary/loader.h"
+#include "core/glossary/loader.h"
 
-#include "glossary/encrypt.h"
-#include "glossary/fieldreader.h"
-#include "glossary/glossaryfile.h"
+#include "core/glossary/encrypt.h"
+#include "core/glossary/fieldreader.h"
+#include "core/glossary/glossaryfile.h"
 
 #include <algorithm>
 

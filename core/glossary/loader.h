@@ -1,8 +1,8 @@
 #pragma once
 
-#include "glossary/errorkind.h"
-#include "glossary/glossary.h"
-#include "glossary/glossaryfile.h"
+#include "core/glossary/errorkind.h"
+#include "core/glossary/glossary.h"
+#include "core/glossary/glossaryfile.h"
 
 #include <QByteArrayView>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "glossary/prefetch.h"
+#include "core/glossary/prefetch.h"
 
 #include <exception>
 

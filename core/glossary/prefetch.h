@@ -1,7 +1,7 @@
 #pragma once
 
-#include "glossary/glossaryfile.h"
-#include "glossary/loader.h"
+#include "core/glossary/glossaryfile.h"
+#include "core/glossary/loader.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "links/links.h"
+#include "core/links/links.h"
 
-#include "links/maker.h"
+#include "core/links/maker.h"
 
 #include <QStringList>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "glossary/glossary.h"
-#include "settings/config.h"
+#include "core/glossary/glossary.h"
+#include "core/settings/config.h"
 
 #include <QString>
 

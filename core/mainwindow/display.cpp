@@ -1,4 +1,4 @@
-#include "mainwindow/display.h"
+#include "core/mainwindow/display.h"
 
 #include <QRandomGenerator>
 

@@ -1,4 +1,4 @@
-#include "mainwindow/greeting.h"
+#include "core/mainwindow/greeting.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,6 +1,6 @@
-#include "mainwindow/programinfo.h"
+#include "core/mainwindow/programinfo.h"
 
-#include "settings/conversion.h"
+#include "core/settings/conversion.h"
 
 #include <QDir>
 

@@ -1,6 +1,6 @@
-#include "mainwindow/startuptrap.h"
+#include "core/mainwindow/startuptrap.h"
 
-#include "links/maker.h"
+#include "core/links/maker.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "glossary/errorkind.h"
-#include "platform/platform.h"
+#include "core/glossary/errorkind.h"
+#include "core/platform/platform.h"
 
 // How start-up reacts to a failure of one of its steps, by the failure's
 // kind, and the messages it shows then.

@@ -1,4 +1,4 @@
-#include "mainwindow/statushelp.h"
+#include "core/mainwindow/statushelp.h"
 
 #include <QHash>
 

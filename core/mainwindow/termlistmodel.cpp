@@ -1,4 +1,4 @@
-#include "mainwindow/termlistmodel.h"
+#include "core/mainwindow/termlistmodel.h"
 
 namespace Woord {
 

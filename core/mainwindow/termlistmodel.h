@@ -1,6 +1,6 @@
 #pragma once
 
-#include "glossary/glossary.h"
+#include "core/glossary/glossary.h"
 
 #include <QAbstractListModel>
 

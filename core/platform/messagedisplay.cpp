@@ -1,4 +1,4 @@
-#include "platform/messagedisplay.h"
+#include "core/platform/messagedisplay.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "platform/qsettingsstore.h"
+#include "core/platform/qsettingsstore.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/platform.h"
+#include "core/platform/platform.h"
 
 #include <QSettings>
 

@@ -1,7 +1,7 @@
-#include "platform/settingsfile.h"
+#include "core/platform/settingsfile.h"
 
-#include "files/regularfile.h"
-#include "files/savefile.h"
+#include "core/files/regularfile.h"
+#include "core/files/savefile.h"
 
 #include <QDir>
 #include <QFile>

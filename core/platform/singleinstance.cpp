@@ -1,4 +1,4 @@
-#include "platform/singleinstance.h"
+#include "core/platform/singleinstance.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
-#include "search/termsearch.h"
+#include "core/search/termsearch.h"
 
-#include "glossary/codepage.h"
-#include "glossary/encrypt.h"
-#include "search/twowaysearch.h"
+#include "core/glossary/codepage.h"
+#include "core/glossary/encrypt.h"
+#include "core/search/twowaysearch.h"
 
 #include <algorithm>
 #include <array>

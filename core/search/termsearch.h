@@ -1,7 +1,7 @@
 #pragma once
 
-#include "glossary/glossary.h"
-#include "platform/platform.h"
+#include "core/glossary/glossary.h"
+#include "core/platform/platform.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "search/twowaysearch.h"
+#include "core/search/twowaysearch.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,6 +1,6 @@
-#include "settings/config.h"
+#include "core/settings/config.h"
 
-#include "settings/conversion.h"
+#include "core/settings/conversion.h"
 
 using namespace Qt::StringLiterals;
 

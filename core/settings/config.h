@@ -1,7 +1,7 @@
 #pragma once
 
-#include "glossary/errorkind.h"
-#include "platform/platform.h"
+#include "core/glossary/errorkind.h"
+#include "core/platform/platform.h"
 
 #include <QList>
 #include <QString>

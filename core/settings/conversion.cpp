@@ -1,4 +1,4 @@
-#include "settings/conversion.h"
+#include "core/settings/conversion.h"
 
 #include <cmath>
 #include <limits>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "glossary/errorkind.h"
+#include "core/glossary/errorkind.h"
 
 #include <QString>
 

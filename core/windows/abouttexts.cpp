@@ -1,4 +1,4 @@
-#include "windows/abouttexts.h"
+#include "core/windows/abouttexts.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,4 +1,4 @@
-#include "windows/countrycodes.h"
+#include "core/windows/countrycodes.h"
 
 #include <iterator>
 

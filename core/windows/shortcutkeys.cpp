@@ -1,4 +1,4 @@
-#include "windows/shortcutkeys.h"
+#include "core/windows/shortcutkeys.h"
 
 using namespace Qt::StringLiterals;
 

@@ -5,13 +5,13 @@
 // are named NAME@SCALEx.png. For each window it prints its title and where its
 // pictures lie (in the window's own pixels at scale 1).
 
-#include "mainwindow/frmhoofd.h"
-#include "search/frmzoek.h"
-#include "support/fakeplatform.h"
-#include "widgets/designfonts.h"
-#include "windows/frmabout3d.h"
-#include "windows/frmlandencodes.h"
-#include "windows/frmsneltoetsen.h"
+#include "tests/support/fakeplatform.h"
+#include "ui/mainwindow/frmhoofd.h"
+#include "ui/search/frmzoek.h"
+#include "ui/widgets/designfonts.h"
+#include "ui/windows/frmabout3d.h"
+#include "ui/windows/frmlandencodes.h"
+#include "ui/windows/frmsneltoetsen.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "support/fakeplatform.h"
+#include "tests/support/fakeplatform.h"
 
 namespace Woord::Test {
 

@@ -1,4 +1,4 @@
-#include "support/mainwindowfixture.h"
+#include "tests/support/mainwindowfixture.h"
 
 #include <QApplication>
 #include <QFile>

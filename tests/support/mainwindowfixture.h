@@ -1,9 +1,9 @@
 #pragma once
 
-#include "mainwindow/appstate.h"
-#include "mainwindow/frmhoofd.h"
-#include "support/fakeplatform.h"
-#include "support/wodbytes.h"
+#include "core/mainwindow/appstate.h"
+#include "tests/support/fakeplatform.h"
+#include "tests/support/wodbytes.h"
+#include "ui/mainwindow/frmhoofd.h"
 
 #include <QObject>
 #include <QTemporaryDir>

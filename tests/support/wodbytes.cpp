@@ -1,7 +1,7 @@
-#include "support/wodbytes.h"
+#include "tests/support/wodbytes.h"
 
-#include "glossary/codepage.h"
-#include "glossary/encrypt.h"
+#include "core/glossary/codepage.h"
+#include "core/glossary/encrypt.h"
 
 namespace Woord::Test {
 

@@ -1,12 +1,12 @@
 // The main window's controls, places, fonts and colours. Places and sizes are
 // given in twips, as the window was laid out, and turned into pixels.
 
-#include "mainwindow/frmhoofd.h"
+#include "ui/mainwindow/frmhoofd.h"
 
-#include "mainwindow/statushelp.h"
-#include "widgets/accessibility.h"
-#include "widgets/controls.h"
-#include "widgets/designfonts.h"
+#include "core/mainwindow/statushelp.h"
+#include "ui/widgets/accessibility.h"
+#include "ui/widgets/controls.h"
+#include "ui/widgets/designfonts.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>

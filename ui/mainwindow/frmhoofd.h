@@ -1,11 +1,11 @@
 #pragma once
 
-#include "glossary/prefetch.h"
-#include "mainwindow/appstate.h"
-#include "mainwindow/termlistmodel.h"
-#include "mainwindow/termlistview.h"
-#include "platform/platform.h"
-#include "search/termsearch.h"
+#include "core/glossary/prefetch.h"
+#include "core/mainwindow/appstate.h"
+#include "core/mainwindow/termlistmodel.h"
+#include "core/platform/platform.h"
+#include "core/search/termsearch.h"
+#include "ui/mainwindow/termlistview.h"
 
 #include <QMainWindow>
 

@@ -4,11 +4,11 @@
 // at once; each recomputes the same CurrRecord, so the nesting settles by
 // itself with term, description, counter, scroll bar and row in step.
 
-#include "mainwindow/frmhoofd.h"
+#include "ui/mainwindow/frmhoofd.h"
 
-#include "mainwindow/display.h"
-#include "mainwindow/statushelp.h"
-#include "widgets/text3d.h"
+#include "core/mainwindow/display.h"
+#include "core/mainwindow/statushelp.h"
+#include "ui/widgets/text3d.h"
 
 #include <QLabel>
 #include <QScrollBar>

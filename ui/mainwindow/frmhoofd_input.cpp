@@ -5,10 +5,10 @@
 // control of the status table puts its help text in the status line; over the
 // bare window (where only lines and the tip's shapes lie) the greeting.
 
-#include "mainwindow/frmhoofd.h"
+#include "ui/mainwindow/frmhoofd.h"
 
-#include "mainwindow/greeting.h"
-#include "mainwindow/statushelp.h"
+#include "core/mainwindow/greeting.h"
+#include "core/mainwindow/statushelp.h"
 
 #include <QApplication>
 #include <QKeyEvent>

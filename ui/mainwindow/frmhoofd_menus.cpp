@@ -1,12 +1,12 @@
 // The main window's menu bar: five menus whose items form one array each; a
 // click hands the item's index to the menu's handler.
 
-#include "mainwindow/frmhoofd.h"
+#include "ui/mainwindow/frmhoofd.h"
 
-#include "links/links.h"
-#include "windows/frmabout3d.h"
-#include "windows/frmlandencodes.h"
-#include "windows/frmsneltoetsen.h"
+#include "core/links/links.h"
+#include "ui/windows/frmabout3d.h"
+#include "ui/windows/frmlandencodes.h"
+#include "ui/windows/frmsneltoetsen.h"
 
 #include <QFileInfo>
 #include <QMenuBar>

@@ -1,9 +1,9 @@
 // Searching the glossary from the main window. SearchStr holds the text being
 // searched for; empty means no search is under way, and then F3 asks for one.
 
-#include "mainwindow/frmhoofd.h"
+#include "ui/mainwindow/frmhoofd.h"
 
-#include "search/frmzoek.h"
+#include "ui/search/frmzoek.h"
 
 namespace Woord {
 

@@ -4,14 +4,14 @@
 // on, or report and unload). Unloading the main window always stores the
 // settings.
 
-#include "mainwindow/frmhoofd.h"
+#include "ui/mainwindow/frmhoofd.h"
 
-#include "glossary/glossarymessages.h"
-#include "glossary/loader.h"
-#include "mainwindow/display.h"
-#include "mainwindow/programinfo.h"
-#include "mainwindow/startuptrap.h"
-#include "widgets/designfonts.h"
+#include "core/glossary/glossarymessages.h"
+#include "core/glossary/loader.h"
+#include "core/mainwindow/display.h"
+#include "core/mainwindow/programinfo.h"
+#include "core/mainwindow/startuptrap.h"
+#include "ui/widgets/designfonts.h"
 
 #include <QLabel>
 #include <QScrollBar>

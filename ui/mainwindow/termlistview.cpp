@@ -1,4 +1,4 @@
-#include "mainwindow/termlistview.h"
+#include "ui/mainwindow/termlistview.h"
 
 #include <QEvent>
 #include <QHoverEvent>

@@ -1,8 +1,8 @@
-#include "platform/qtplatform.h"
+#include "ui/platform/qtplatform.h"
 
-#include "platform/messagedisplay.h"
-#include "platform/qsettingsstore.h"
-#include "platform/settingsfile.h"
+#include "core/platform/messagedisplay.h"
+#include "core/platform/qsettingsstore.h"
+#include "core/platform/settingsfile.h"
 #include "version.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/platform.h"
-#include "platform/singleinstance.h"
+#include "core/platform/platform.h"
+#include "core/platform/singleinstance.h"
 
 #include <memory>
 

@@ -1,4 +1,4 @@
-#include "platform/sessionend.h"
+#include "ui/platform/sessionend.h"
 
 #include <QSocketNotifier>
 

@@ -1,9 +1,9 @@
-#include "search/frmzoek.h"
+#include "ui/search/frmzoek.h"
 
-#include "widgets/centerform.h"
-#include "widgets/controls.h"
-#include "widgets/designfonts.h"
-#include "widgets/helpkey.h"
+#include "ui/widgets/centerform.h"
+#include "ui/widgets/controls.h"
+#include "ui/widgets/designfonts.h"
+#include "ui/widgets/helpkey.h"
 
 #include <QLabel>
 #include <QLineEdit>

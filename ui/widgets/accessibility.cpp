@@ -1,4 +1,4 @@
-#include "widgets/accessibility.h"
+#include "ui/widgets/accessibility.h"
 
 #include <QAccessibleWidget>
 #include <QDialog>

@@ -1,4 +1,4 @@
-#include "widgets/centerform.h"
+#include "ui/widgets/centerform.h"
 
 #include <QGuiApplication>
 #include <QScreen>

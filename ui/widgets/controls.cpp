@@ -1,4 +1,4 @@
-#include "widgets/controls.h"
+#include "ui/widgets/controls.h"
 
 #include <QKeyEvent>
 #include <QPushButton>

@@ -1,4 +1,4 @@
-#include "widgets/designfonts.h"
+#include "ui/widgets/designfonts.h"
 
 #include <QFontDatabase>
 #include <QHash>

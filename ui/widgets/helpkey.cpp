@@ -1,4 +1,4 @@
-#include "widgets/helpkey.h"
+#include "ui/widgets/helpkey.h"
 
 #include <QShortcut>
 #include <QWidget>

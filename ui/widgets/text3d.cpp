@@ -1,4 +1,4 @@
-#include "widgets/text3d.h"
+#include "ui/widgets/text3d.h"
 
 #include <QLabel>
 

@@ -1,13 +1,13 @@
-#include "windows/frmabout3d.h"
+#include "ui/windows/frmabout3d.h"
 
-#include "links/links.h"
-#include "widgets/accessibility.h"
-#include "widgets/centerform.h"
-#include "widgets/controls.h"
-#include "widgets/designfonts.h"
-#include "widgets/helpkey.h"
-#include "windows/abouttexts.h"
-#include "windows/outlineshape.h"
+#include "core/links/links.h"
+#include "core/windows/abouttexts.h"
+#include "ui/widgets/accessibility.h"
+#include "ui/widgets/centerform.h"
+#include "ui/widgets/controls.h"
+#include "ui/widgets/designfonts.h"
+#include "ui/widgets/helpkey.h"
+#include "ui/windows/outlineshape.h"
 
 #include <QLabel>
 #include <QMouseEvent>

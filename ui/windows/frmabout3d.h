@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/platform.h"
-#include "widgets/controls.h"
+#include "core/platform/platform.h"
+#include "ui/widgets/controls.h"
 
 #include <QDialog>
 #include <QPixmap>

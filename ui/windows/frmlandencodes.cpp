@@ -1,8 +1,8 @@
-#include "windows/frmlandencodes.h"
+#include "ui/windows/frmlandencodes.h"
 
-#include "widgets/centerform.h"
-#include "widgets/designfonts.h"
-#include "windows/countrycodes.h"
+#include "core/windows/countrycodes.h"
+#include "ui/widgets/centerform.h"
+#include "ui/widgets/designfonts.h"
 
 #include <QGroupBox>
 #include <QIcon>

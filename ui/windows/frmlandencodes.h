@@ -1,6 +1,6 @@
 #pragma once
 
-#include "widgets/controls.h"
+#include "ui/widgets/controls.h"
 
 class QListWidget;
 

@@ -1,8 +1,8 @@
-#include "windows/frmsneltoetsen.h"
+#include "ui/windows/frmsneltoetsen.h"
 
-#include "widgets/centerform.h"
-#include "widgets/designfonts.h"
-#include "windows/shortcutkeys.h"
+#include "core/windows/shortcutkeys.h"
+#include "ui/widgets/centerform.h"
+#include "ui/widgets/designfonts.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,6 +1,6 @@
-#include "windows/outlineshape.h"
+#include "ui/windows/outlineshape.h"
 
-#include "widgets/accessibility.h"
+#include "ui/widgets/accessibility.h"
 
 #include <QPainter>
 
