@@ -1,4 +1,3 @@
-#include "core/glossary/prefetch.h"
 #include "core/mainwindow/appstate.h"
 #include "core/mainwindow/programinfo.h"
 #include "core/settings/config.h"
@@ -63,16 +62,11 @@ int main(int argc, char *argv[])
     Woord::QtPlatform platform;
     if (unattended)
         platform.answerMessagesAtOnce();
-    // Start-up takes the glossary read here when it is still the file it
-    // asks for.
-    Woord::GlossaryPrefetch prefetch;
-    prefetch.start(Woord::ProgramInfo::dataMap(platform.processFacts()) + Woord::readBijStart(platform.settings()));
 
     fontConfiguration.wait();
     Woord::DesignFonts::install();
     Woord::AppState state;
     Woord::FrmHoofd window(platform, state);
-    window.useGlossaryPrefetch(&prefetch);
     if (window.Form_Load() != Woord::FrmHoofd::LoadOutcome::Show)
         return 0;
     QuitWhenPainted quitWhenPainted;

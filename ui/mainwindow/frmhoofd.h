@@ -1,6 +1,5 @@
 #pragma once
 
-#include "core/glossary/prefetch.h"
 #include "core/mainwindow/appstate.h"
 #include "core/mainwindow/termlistmodel.h"
 #include "core/platform/platform.h"
@@ -35,9 +34,6 @@ public:
         Unloaded, // the program was unloaded (settings saved) and ends
     };
     LoadOutcome Form_Load();
-    // A read of the glossary started before the window was built, which
-    // Form_Load takes where it may (see GlossaryPrefetch).
-    void useGlossaryPrefetch(GlossaryPrefetch *prefetch) { m_prefetch = prefetch; }
 
     // The four navigation steps; at either end they beep and change nothing.
     void PreviousRecord();
@@ -102,7 +98,6 @@ private:
     AppState &m_state;
     ProcessFacts m_facts; // read once, at start-up
     TermListModel m_model;
-    GlossaryPrefetch *m_prefetch = nullptr;
     bool m_unloaded = false;
     QString SearchStr;
     std::optional<TermSearch> m_search;

@@ -71,10 +71,7 @@ FrmHoofd::LoadOutcome FrmHoofd::Form_Load()
     }
 
     m_platform.setWaitCursor(true);
-    std::optional<LoadResult> prefetched;
-    if (m_prefetch != nullptr)
-        prefetched = m_prefetch->take(m_state.DatabasePad);
-    LoadResult load = prefetched ? std::move(*prefetched) : LoadDatabaseFile(m_state.DatabasePad);
+    LoadResult load = LoadDatabaseFile(m_state.DatabasePad);
     m_platform.setWaitCursor(false);
     switch (load.status) {
     case LoadStatus::Loaded:
