@@ -1,10 +1,9 @@
 #include "core/mainwindow/appstate.h"
-#include "core/mainwindow/programinfo.h"
-#include "core/settings/config.h"
 #include "ui/mainwindow/frmhoofd.h"
 #include "ui/platform/qtplatform.h"
 #include "ui/platform/sessionend.h"
 #include "ui/widgets/designfonts.h"
+#include "ui/windows/dialogs.h"
 #include "version.h"
 
 #include <QApplication>
@@ -41,16 +40,14 @@ private:
 
 } // namespace
 
+// The program's objects are made here and handed down: the platform, the
+// fonts, the shared state, the modal windows and the main window.
 int main(int argc, char *argv[])
 {
-    // Start-up runs on two threads where it can: the font configuration is
-    // read while the application object is made, and the glossary while the
-    // window is built.
     const QByteArray windowSystem = Woord::QtPlatform::windowSystemFor(qgetenv("QT_QPA_PLATFORM"),
                                                                        qgetenv("WAYLAND_DISPLAY"), qgetenv("DISPLAY"));
     if (!windowSystem.isEmpty())
         qputenv("QT_QPA_PLATFORM", windowSystem);
-    Woord::DesignFonts::FontConfigurationLoader fontConfiguration;
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QString::fromUtf8(Woord::Version::companyName));
     QGuiApplication::setDesktopFileName(QString::fromUtf8(Woord::Version::desktopFileName));
@@ -63,10 +60,12 @@ int main(int argc, char *argv[])
     if (unattended)
         platform.answerMessagesAtOnce();
 
-    fontConfiguration.wait();
-    Woord::DesignFonts::install();
+    const Woord::DesignFonts fonts;
     Woord::AppState state;
-    Woord::FrmHoofd window(platform, state);
+    Woord::ModalDialogs dialogs(platform, fonts);
+    Woord::FrmHoofd window(platform, state, fonts, dialogs);
+    dialogs.setOwner(&window);
+    dialogs.setHelp([&window] { window.OpenHelpFile(); });
     if (window.Form_Load() != Woord::FrmHoofd::LoadOutcome::Show)
         return 0;
     QuitWhenPainted quitWhenPainted;

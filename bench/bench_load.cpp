@@ -2,6 +2,7 @@
 
 #include "bench/largeglossary.h"
 #include "core/glossary/loader.h"
+#include "core/mainwindow/startup.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -50,11 +51,10 @@ void LoadFromFile(benchmark::State &state)
         return;
     }
     for (auto _ : state) {
-        Woord::HeaderResult header = Woord::testHeaderFile(path);
-        Woord::LoadResult result = Woord::LoadDatabaseFile(path);
-        if (header.check != Woord::HeaderCheck::Matches || result.status != Woord::LoadStatus::Loaded)
+        Woord::Startup::GlossaryRead read = Woord::Startup::readGlossary(path);
+        if (read.header.check != Woord::HeaderCheck::Matches || read.load.status != Woord::LoadStatus::Loaded)
             state.SkipWithError("the glossary did not load");
-        benchmark::DoNotOptimize(result);
+        benchmark::DoNotOptimize(read);
     }
     state.SetBytesProcessed(state.iterations() * glossary().size());
 }

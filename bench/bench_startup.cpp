@@ -1,8 +1,11 @@
 // The whole process, from its start through the first paint of its window to
-// its end, and its peak memory: the program with the largest glossary the
-// format allows and with ten entries, and a bare window of the same size as
-// the toolkit's floor, in one run. The program, run unattended, ends itself
-// once its window is painted.
+// its end, and its peak memory, in one run: a bare window of the same size
+// (the toolkit's floor), a plain Qt program that shows the same widgets in
+// the same fonts with a list of 32767 rows and reads nothing (the baseline),
+// and the program with ten entries and with the largest glossary the format
+// allows. The program, run unattended, ends itself once its window is
+// painted. Other builds of the program can run beside it in the same run:
+// WOORD_BENCH_VARIANTS=name=path,name=path adds each with the largest glossary.
 
 #include "bench/largeglossary.h"
 
@@ -29,11 +32,11 @@ struct ProgramFolder {
     QTemporaryDir dir;
     bool ready = false;
 
-    explicit ProgramFolder(int entries)
+    explicit ProgramFolder(int entries, const QString &source = programPath)
     {
         const QString program = dir.filePath(QStringLiteral("woordorakelaar"));
         QFile glossary(dir.filePath(QStringLiteral("woordorakelaar.wod")));
-        ready = QFile::copy(programPath, program) && glossary.open(QIODevice::WriteOnly)
+        ready = QFile::copy(source, program) && glossary.open(QIODevice::WriteOnly)
             && glossary.write(Woord::Bench::largestGlossary(entries)) > 0
             && QDir(dir.path()).mkdir(QStringLiteral("config")) && QDir(dir.path()).mkdir(QStringLiteral("runtime"));
         QFile::setPermissions(dir.filePath(QStringLiteral("runtime")),
@@ -82,10 +85,10 @@ QStringList environmentFor(const QTemporaryDir &dir)
     return env.toStringList();
 }
 
-// The bare window's median time and peak, from its latest run: the program's
+// The baseline's median time and peak, from its latest run: the program's
 // runs give theirs as multiples of it.
-double bareSeconds = 0;
-double barePeakMiB = 0;
+double plainSeconds = 0;
+double plainPeakMiB = 0;
 
 // Runs the program once per iteration; returns the median time in seconds
 // and sets the counter peak_MiB.
@@ -114,31 +117,43 @@ double measure(benchmark::State &state, const QString &program, const QStringLis
 }
 
 // The floor: a bare window of the same size, shown and ended the same way.
-// It runs first, so that the program's runs can be given as multiples of it.
 void BareWindow(benchmark::State &state)
 {
     static QTemporaryDir dir;
-    bareSeconds = measure(state, QStringLiteral(WOORD_BARE_WINDOW), environmentFor(dir));
-    barePeakMiB = state.counters["peak_MiB"];
+    measure(state, QStringLiteral(WOORD_BARE_WINDOW), environmentFor(dir));
 }
 BENCHMARK(BareWindow)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(20);
 
-// The whole process, from its start through its first paint to its end; with
-// its median time and its peak as multiples of the bare window's
-// (times_bare), and its peak above the bare window's (above_bare_MiB).
-void Startup(benchmark::State &state)
+// The baseline: the same widgets, fonts and 32767 rows, nothing read. It runs
+// before the program, so that the program's runs can be given against it.
+void PlainWindow(benchmark::State &state)
 {
-    ProgramFolder &folder = folderFor(static_cast<int>(state.range(0)));
+    static QTemporaryDir dir;
+    plainSeconds = measure(state, QStringLiteral(WOORD_PLAIN_WINDOW), environmentFor(dir));
+    plainPeakMiB = state.counters["peak_MiB"];
+}
+BENCHMARK(PlainWindow)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(20);
+
+// The program's run in `folder`; with its median time as a multiple of the
+// baseline's (times_plain), and its peak above the baseline's
+// (above_plain_MiB).
+void runProgram(benchmark::State &state, ProgramFolder &folder)
+{
     if (!folder.ready) {
         state.SkipWithError("cannot prepare the program folder");
         return;
     }
     const double seconds
         = measure(state, folder.dir.filePath(QStringLiteral("woordorakelaar")), environmentFor(folder.dir));
-    if (bareSeconds > 0 && seconds > 0)
-        state.counters["times_bare"] = seconds / bareSeconds;
-    if (barePeakMiB > 0)
-        state.counters["above_bare_MiB"] = state.counters["peak_MiB"] - barePeakMiB;
+    if (plainSeconds > 0 && seconds > 0)
+        state.counters["times_plain"] = seconds / plainSeconds;
+    if (plainPeakMiB > 0)
+        state.counters["above_plain_MiB"] = state.counters["peak_MiB"] - plainPeakMiB;
+}
+
+void Startup(benchmark::State &state)
+{
+    runProgram(state, folderFor(static_cast<int>(state.range(0))));
 }
 BENCHMARK(Startup)->Arg(10)->Arg(32767)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(20);
 
@@ -148,6 +163,18 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     programPath = QStringLiteral(WOORD_PROGRAM_DIR "/woordorakelaar");
+    // Other builds, with the largest glossary, after the program itself.
+    static std::vector<std::unique_ptr<ProgramFolder>> variants;
+    for (const QString &variant : qEnvironmentVariable("WOORD_BENCH_VARIANTS").split(u',', Qt::SkipEmptyParts)) {
+        const QString name = variant.section(u'=', 0, 0);
+        ProgramFolder *folder
+            = variants.emplace_back(std::make_unique<ProgramFolder>(32767, variant.section(u'=', 1))).get();
+        benchmark::RegisterBenchmark(qPrintable(QStringLiteral("Variant/") + name),
+                                     [folder](benchmark::State &state) { runProgram(state, *folder); })
+            ->Unit(benchmark::kMillisecond)
+            ->UseManualTime()
+            ->Iterations(20);
+    }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -4,6 +4,7 @@
 // painted once and ended the way the program is in that benchmark.
 
 #include "ui/widgets/designfonts.h"
+#include "ui/widgets/twips.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -21,7 +22,7 @@
 
 namespace {
 
-using Woord::DesignFonts::twips;
+using Woord::Twips::toPixels;
 
 class PlainWindow final : public QMainWindow
 {
@@ -33,7 +34,7 @@ public:
         for (const char *menu : {"&Sluiten", "&Begrippenlijst", "&Info", "&Extra", "&Help"})
             menuBar()->addMenu(QString::fromLatin1(menu))->addAction(QStringLiteral("&Item"));
         auto *surface = new QWidget(this);
-        surface->setFixedSize(twips(0, 0, 9720, 7980).size());
+        surface->setFixedSize(toPixels(0, 0, 9720, 7980).size());
         setCentralWidget(surface);
 
         QStringList terms;
@@ -42,7 +43,7 @@ public:
             terms.append(QStringLiteral("Begrip %1").arg(i, 5, 10, QLatin1Char('0')));
         m_model.setStringList(terms);
         auto *list = new QListView(surface);
-        list->setGeometry(twips(100, 750, 3765, 5790));
+        list->setGeometry(toPixels(100, 750, 3765, 5790));
         list->setFont(fonts.tahoma(9.75));
         list->setUniformItemSizes(true);
         list->setModel(&m_model);
@@ -56,23 +57,24 @@ public:
             l->setWordWrap(true);
             return l;
         };
-        label(QStringLiteral("Begrip 16384"), twips(195, 60, 9330, 480), fonts.tahoma(20.25, true));
-        label(QStringLiteral("Begrip 16384"), twips(150, 0, 1395, 495), fonts.tahoma(20.25, true));
-        label(QStringLiteral("Begrip 16384"), twips(8235, 60, 1320, 495), fonts.tahoma(20.25, true));
-        label(QString(300, QLatin1Char('o')), twips(4065, 795, 5445, 5655), fonts.tahoma(9.75, true));
-        label(QStringLiteral("16384 van 32767"), twips(120, 6555, 9435, 255), fonts.tahoma(9.75));
-        label(QStringLiteral("Woordorakelaar v1.0"), twips(90, 7515, 9555, 240), fonts.tahoma(9));
-        label(QStringLiteral("F3 om te zoeken"), twips(8145, 7005, 1185, 195), font());
+        label(QStringLiteral("Begrip 16384"), toPixels(195, 60, 9330, 480), fonts.tahoma(20.25, true));
+        label(QStringLiteral("Begrip 16384"), toPixels(150, 0, 1395, 495), fonts.tahoma(20.25, true));
+        label(QStringLiteral("Begrip 16384"), toPixels(8235, 60, 1320, 495), fonts.tahoma(20.25, true));
+        label(QString(300, QLatin1Char('o')), toPixels(4065, 795, 5445, 5655), fonts.tahoma(9.75, true));
+        label(QStringLiteral("16384 van 32767"), toPixels(120, 6555, 9435, 255), fonts.tahoma(9.75));
+        label(QStringLiteral("Woordorakelaar v1.0"), toPixels(90, 7515, 9555, 240), fonts.tahoma(9));
+        label(QStringLiteral("F3 om te zoeken"), toPixels(8145, 7005, 1185, 195), font());
 
         auto *frame = new QGroupBox(surface);
-        frame->setGeometry(twips(2025, 6810, 5655, 555));
-        for (const auto &[text, place] : {std::pair{"<", twips(60, 165, 345, 315)}, std::pair{">", twips(5220, 165, 345, 315)}}) {
+        frame->setGeometry(toPixels(2025, 6810, 5655, 555));
+        for (const auto &[text, place] :
+             {std::pair{"<", toPixels(60, 165, 345, 315)}, std::pair{">", toPixels(5220, 165, 345, 315)}}) {
             auto *button = new QPushButton(QString::fromLatin1(text), frame);
             button->setGeometry(place);
             button->setFont(fonts.font(QStringLiteral("Arial"), 12, true));
         }
         auto *bar = new QScrollBar(Qt::Horizontal, frame);
-        bar->setGeometry(twips(405, 165, 4815, 315));
+        bar->setGeometry(toPixels(405, 165, 4815, 315));
         bar->setRange(1, 32767);
         bar->setValue(16384);
     }

@@ -2,7 +2,6 @@
 
 #include "core/glossary/errorkind.h"
 #include "core/glossary/glossary.h"
-#include "core/glossary/glossaryfile.h"
 
 #include <QByteArrayView>
 #include <QString>
@@ -17,6 +16,7 @@ enum class HeaderCheck {
     WrongLayout, // the first field is not the header text
     Failed, // the file could not be opened or read; see error
     TooLarge, // larger than any glossary can be; not read
+    Unread, // the file opened, but it could not be read or held; see error
 };
 
 struct HeaderResult {
@@ -41,16 +41,11 @@ struct LoadResult {
 };
 
 HeaderResult testHeader(QByteArrayView data);
-HeaderResult testHeaderFile(const QString &path);
 
 // The load itself: header (not looked at), count and start index, date, then
 // AantalBegrippen entries of two scrambled texts each.
 LoadResult LoadDatabase(QByteArrayView data);
 // The same, taking over the bytes instead of copying them.
 LoadResult LoadDatabase(QByteArray data);
-// Reads the whole file into memory first; a failure to open or read it, or
-// to find the memory for it, is a failed load. Gives the stamp of the file
-// that was read, when it opened, through `stamp`.
-LoadResult LoadDatabaseFile(const QString &path, FileStamp *stamp = nullptr);
 
 } // namespace Woord

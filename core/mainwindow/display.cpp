@@ -22,4 +22,21 @@ int firstTermRow(int secondsSinceMidnight, qint32 aantalBegrippen)
     return std::min(static_cast<int>(std::floor(r * aantalBegrippen)), aantalBegrippen - 1);
 }
 
+std::optional<qint32> stepTo(Step step, qint32 current, qint32 count)
+{
+    if (count <= 0)
+        return std::nullopt;
+    switch (step) {
+    case Step::Previous:
+        return current <= 1 ? std::nullopt : std::optional<qint32>(current - 1);
+    case Step::Next:
+        return current >= count ? std::nullopt : std::optional<qint32>(current + 1);
+    case Step::First:
+        return current == 1 ? std::nullopt : std::optional<qint32>(1);
+    case Step::Last:
+        return current == count ? std::nullopt : std::optional<qint32>(count);
+    }
+    return std::nullopt;
+}
+
 } // namespace Woord::Display

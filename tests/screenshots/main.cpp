@@ -9,6 +9,7 @@
 #include "ui/mainwindow/frmhoofd.h"
 #include "ui/search/frmzoek.h"
 #include "ui/widgets/designfonts.h"
+#include "ui/windows/dialogs.h"
 #include "ui/windows/frmabout3d.h"
 #include "ui/windows/frmlandencodes.h"
 #include "ui/windows/frmsneltoetsen.h"
@@ -81,12 +82,13 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const QString folder = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(folder);
-    Woord::DesignFonts::install();
+    const Woord::DesignFonts fonts;
 
     Woord::Test::FakePlatform platform;
     platform.facts.folder = QStringLiteral(WOORD_PROGRAM_DIR);
     Woord::AppState state;
-    Woord::FrmHoofd hoofd(platform, state);
+    Woord::ModalDialogs dialogs(platform, fonts);
+    Woord::FrmHoofd hoofd(platform, state, fonts, dialogs);
     if (hoofd.Form_Load() != Woord::FrmHoofd::LoadOutcome::Show) {
         std::fputs("the main window did not start\n", stderr);
         return 1;
@@ -101,15 +103,15 @@ int main(int argc, char *argv[])
     }
     bool ok = save(hoofd, folder, QStringLiteral("FrmHoofd"));
 
-    Woord::FrmZoek zoek({});
+    Woord::FrmZoek zoek(fonts, {});
     ok = save(zoek, folder, QStringLiteral("FrmZoek")) && ok;
     const Woord::AboutValues values{state.ProgrammaTitel, platform.facts.revision, state.glossary.DatabaseDatum(),
                                     state.glossary.AantalBegrippen()};
-    Woord::FrmAbout3D about(platform, values, {});
+    Woord::FrmAbout3D about(platform, fonts, values, {});
     ok = save(about, folder, QStringLiteral("FrmAbout3D")) && ok;
-    Woord::FrmLandenCodes codes;
+    Woord::FrmLandenCodes codes(fonts);
     ok = save(codes, folder, QStringLiteral("FrmLandenCodes")) && ok;
-    Woord::FrmSneltoetsen keys;
+    Woord::FrmSneltoetsen keys(fonts);
     ok = save(keys, folder, QStringLiteral("FrmSneltoetsen")) && ok;
     return ok ? 0 : 1;
 }

@@ -33,7 +33,7 @@ QList<Entry> MainWindowFixture::numberedEntries(int count)
 
 void MainWindowFixture::make()
 {
-    window = std::make_unique<FrmHoofd>(platform, state);
+    window = std::make_unique<FrmHoofd>(platform, state, fonts, dialogs);
 }
 
 FrmHoofd::LoadOutcome MainWindowFixture::start()

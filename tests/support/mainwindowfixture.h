@@ -1,14 +1,19 @@
 #pragma once
 
 #include "core/mainwindow/appstate.h"
+#include "tests/support/fakedialogs.h"
 #include "tests/support/fakeplatform.h"
 #include "tests/support/wodbytes.h"
 #include "ui/mainwindow/frmhoofd.h"
+#include "ui/widgets/designfonts.h"
 
 #include <QObject>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <memory>
+#include <type_traits>
+#include <vector>
 
 class QAction;
 
@@ -42,21 +47,37 @@ struct MainWindowFixture {
     // window react.
     static void moveOver(QWidget *widget, QPoint at = {});
 
+    // The window's control of that name. Where there is none the test that
+    // asks fails, and gets a stand-in, so that it goes on to its end
+    // without harm.
     template<typename T>
     T *control(const QString &name) const
     {
-        T *found = window->findChild<T *>(name);
-        if (!found)
-            qFatal("no control named %s", qPrintable(name));
-        return found;
+        if (T *found = window->findChild<T *>(name))
+            return found;
+        QTest::qFail(qPrintable(QStringLiteral("no control named ") + name), __FILE__, __LINE__);
+        return standIn<T>();
     }
 
     QString glossaryPath() const;
 
     QTemporaryDir folder;
     FakePlatform platform;
+    FakeDialogs dialogs;
+    const DesignFonts fonts;
     AppState state;
     std::unique_ptr<FrmHoofd> window;
+
+private:
+    template<typename T>
+    T *standIn() const
+    {
+        static_assert(!std::is_abstract_v<T>, "ask for a control by a type that can stand in for it");
+        auto *widget = new T;
+        m_standIns.emplace_back(widget);
+        return widget;
+    }
+    mutable std::vector<std::unique_ptr<QObject>> m_standIns;
 };
 
 // The base of the main window's tests: every test function gets a fixture of

@@ -1,241 +1,398 @@
-// The main window's controls, places, fonts and colours. Places and sizes are
-// given in twips, as the window was laid out, and turned into pixels.
+// What the main window does: start-up and shut-down, showing the current
+// entry and moving through the glossary, searching, the keys and the status
+// line, and the menus' commands. Its controls are made in frmhoofd_layout.cpp.
+//
+// Every change of the current entry goes one way: goTo() sets CurrRecord and
+// ShowRecord() shows it. Setting the scroll bar runs its change handler and
+// selecting a list row runs the list's handler, nested and at once; each
+// recomputes the same CurrRecord, so the nesting settles by itself with term,
+// description, counter, scroll bar and row in step.
 
 #include "ui/mainwindow/frmhoofd.h"
 
+#include "core/links/links.h"
+#include "core/mainwindow/greeting.h"
+#include "core/mainwindow/programinfo.h"
+#include "core/mainwindow/startup.h"
 #include "core/mainwindow/statushelp.h"
-#include "ui/widgets/accessibility.h"
-#include "ui/widgets/controls.h"
-#include "ui/widgets/designfonts.h"
+#include "core/settings/config.h"
+#include "ui/mainwindow/termlistview.h"
+#include "ui/widgets/text3d.h"
+#include "ui/widgets/twips.h"
+#include "ui/windows/dialogs.h"
 
-#include <QCloseEvent>
-#include <QGroupBox>
+#include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QLayout>
-#include <QPushButton>
 #include <QScrollBar>
+#include <QWindow>
 
-using namespace Qt::StringLiterals;
+#include <limits>
 
 namespace Woord {
 
-namespace {
-
-using DesignFonts::tahoma;
-using DesignFonts::twips;
-
-const QColor lightGrey(192, 192, 192);
-const QColor grey(128, 128, 128);
-
-QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, const QRect &place, const QFont &font)
+// Start-up, in the order of its steps. What the glossary gave is decided by
+// the core (Startup::plan); the window carries the decision out.
+FrmHoofd::LoadOutcome FrmHoofd::Form_Load()
 {
-    QLabel *label = Controls::named(new QLabel(text, parent), name, place);
-    label->setFont(font);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    return label;
+    if (!m_platform.claimSingleInstance())
+        return LoadOutcome::EndAtOnce;
+
+    m_facts = m_platform.processFacts();
+    m_state.ProgrammaTitel = ProgramInfo::programmaTitel(m_facts);
+    m_state.DataMap = ProgramInfo::dataMap(m_facts);
+    const QString &title = m_state.ProgrammaTitel;
+    for (const ConfigProblem &problem : Loadconfig(m_platform.settings(), m_facts.folder, m_state.config))
+        m_platform.showMessage(loadconfigMessage(title, problem.error));
+    Lbl_StatusHelp->setText(title);
+    // The outer frame's corner, as shut-down stores it; the window is not made
+    // yet, so the window manager puts the frame there. No bounds: a stored
+    // place off the screen is used as it is.
+    move(Twips::toPixels(m_state.config.Links), Twips::toPixels(m_state.config.Boven));
+    m_state.DatabasePad = m_state.DataMap + m_state.config.BijStart;
+
+    m_platform.setWaitCursor(true);
+    Startup::GlossaryRead read = Startup::readGlossary(m_state.DatabasePad);
+    m_platform.setWaitCursor(false);
+    const Startup::Plan plan = Startup::plan(read, title, m_state.DatabasePad);
+    for (const Message &message : plan.messages)
+        m_platform.showMessage(message);
+    switch (plan.ending) {
+    case Startup::Ending::AtOnce:
+        return LoadOutcome::EndAtOnce;
+    case Startup::Ending::Unload:
+        Form_Unload();
+        return LoadOutcome::Unloaded;
+    case Startup::Ending::Show:
+        break;
+    }
+
+    if (plan.firstTerm == Startup::FirstTerm::First)
+        selectListRow(0);
+    if (plan.firstTerm != Startup::FirstTerm::Random)
+        return LoadOutcome::Show;
+
+    m_state.glossary = std::move(read.load.glossary);
+    // The start index the file gives is no entry to show; start-up chooses.
+    m_state.CurrRecord = 0;
+    m_model.reload();
+    m_search.emplace(m_state.glossary);
+
+    // A first term chosen at random, every term with the same chance.
+    const int seconds = m_platform.timeOfDay().msecsSinceStartOfDay() / 1000;
+    const int row = Display::firstTermRow(seconds, m_state.glossary.AantalBegrippen());
+    if (row >= 0)
+        selectListRow(row);
+    ShowRecord();
+    SyncListIndex();
+    setWindowTitle(title);
+    EnableRecordLabels(true);
+    // An empty glossary has no entry to put the scroll bar on.
+    if (m_state.glossary.AantalBegrippen() > 0)
+        HScroll_Record->setValue(m_state.CurrRecord);
+    return LoadOutcome::Show;
 }
 
-void setOpaque(QWidget *widget, const QColor &background)
+void FrmHoofd::Form_Unload()
 {
-    widget->setAutoFillBackground(true);
-    Controls::setColour(widget, QPalette::Window, background);
+    // The window is unloaded once, whatever asks for it.
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+
+    ConfigSave save;
+    save.programFolder = m_facts.folder;
+    save.DataMap = m_state.DataMap;
+    save.exeName = m_facts.exeName;
+    save.Gebruik = m_state.config.Gebruik;
+    save.version = ProgramInfo::versionText(m_facts);
+    // The outer frame's corner, where start-up puts it again.
+    const QPoint corner = frameGeometry().topLeft();
+    save.left = Twips::fromPixels(corner.x());
+    save.top = Twips::fromPixels(corner.y());
+    save.placeKnown = m_platform.placesWindows();
+    // The program ends either way; a store that cannot be written keeps what
+    // it had.
+    SaveConfig(m_platform.settings(), save);
 }
 
-// A filled area with no outline: the tip box, its shadow and the etched lines.
-QWidget *makeFill(QWidget *parent, const QString &name, const QRect &place, const QColor &colour)
+void FrmHoofd::ShowRecord()
 {
-    auto *fill = new QWidget(parent);
-    Accessibility::markDecoration(fill);
-    fill->setObjectName(name);
-    fill->setGeometry(place);
-    setOpaque(fill, colour);
-    return fill;
+    const Glossary &glossary = m_state.glossary;
+    if (glossary.AantalBegrippen() <= 0) {
+        EnableRecordLabels(false);
+        Lbl_Begrip->setText(QString());
+        Lbl_Beschrijving->setText(QString());
+        describeRecordLabels(QString());
+        Lbl_CurrRecord->setText(QString::fromUtf16(Display::emptyGlossaryText));
+        HScroll_Record->setValue(1);
+        return;
+    }
+
+    const BegripRecord record = glossary.Begrippen(m_state.CurrRecord);
+    EnableRecordLabels(true);
+    Lbl_Begrip->setText(record.Begrip);
+    Text3D::Apply3DEffect(Lbl_Begrip, Label3, Label2, Lbl_Begrip->text(), Text3D::Raised, Qt::black, 1);
+    Lbl_Beschrijving->setText(record.Beschrijving);
+    describeRecordLabels(record.Begrip);
+    Lbl_CurrRecord->setText(Display::counterText(m_state.CurrRecord, glossary.AantalBegrippen()));
+    HScroll_Record->setMaximum(glossary.AantalBegrippen());
+    HScroll_Record->setValue(m_state.CurrRecord);
 }
 
-// What a screen reader says for a control: a short name where the control
-// shows no text of its own, and its status line text as description.
-void describe(QWidget *control, const QString &accessibleName = {})
+void FrmHoofd::describeRecordLabels(const QString &term)
 {
-    if (!accessibleName.isEmpty())
-        control->setAccessibleName(accessibleName);
-    control->setAccessibleDescription(StatusHelp::textFor(control->objectName()));
+    // A screen reader hears the status line texts of the term and the
+    // description with the term on display; with no term there is nothing
+    // to describe.
+    for (QLabel *label : {Lbl_Begrip, Lbl_Beschrijving})
+        label->setAccessibleDescription(term.isEmpty() ? QString() : StatusHelp::textFor(label->objectName(), term));
 }
 
-QPushButton *makeButton(QWidget *parent, const QString &name, const QString &text, const QRect &place)
+void FrmHoofd::EnableRecordLabels(bool enabled)
 {
-    QPushButton *button = Controls::button(parent, name, text, place);
-    button->setFont(DesignFonts::font(u"Arial"_s, 12, true));
-    button->setAutoDefault(false);
-    return button;
+    Lbl_Begrip->setEnabled(enabled);
+    Lbl_Beschrijving->setEnabled(enabled);
 }
 
-} // namespace
-
-FrmHoofd::FrmHoofd(Platform &platform, AppState &state, QWidget *parent)
-    : QMainWindow(parent)
-    , m_platform(platform)
-    , m_state(state)
-    , m_model(state.glossary)
+void FrmHoofd::SyncListIndex()
 {
-    setObjectName(u"FrmHoofd"_s);
-    setWindowTitle(u"Woordorakelaar"_s);
-    QIcon icon(u":/woordorakelaar.ico"_s);
-    icon.addFile(u":/woordorakelaar-64.png"_s); // for high-DPI title bars
-    setWindowIcon(icon);
-    setFont(DesignFonts::font(u"MS Sans Serif"_s, 8.25));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    createControls();
-    createMenus();
-    setTabOrder();
-    watchMouse();
-    watchKeys();
-    // The window keeps the size it was laid out for: 9720 x 7980 twips of
-    // client area below the menu bar.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
-    // Settled now, before start-up places the window: a window that is
-    // resized while it is first shown is placed by its inner area instead of
-    // its frame.
-    ensurePolished();
-    layout()->activate();
+    selectListRow(m_state.CurrRecord - 1);
 }
 
-void FrmHoofd::createControls()
+void FrmHoofd::selectListRow(int row)
 {
-    auto *surface = m_surface = new QWidget(this);
-    Accessibility::leaveOutDecorations(surface);
-    surface->setObjectName(u"FrmHoofd_Oppervlak"_s);
-    surface->setFixedSize(twips(0, 0, 9720, 7980).size());
-    setCentralWidget(surface);
-
-    // Created from back to front: a later control lies over an earlier one.
-    createLines(surface);
-    auto *tipShadow = makeFill(surface, u"Shp_Tip"_s, twips(8010, 6705, 1575, 705), lightGrey);
-    tipShadow->setProperty("index", 1);
-    auto *tipBox = makeFill(surface, u"Shp_Tip"_s, twips(7965, 6675, 1575, 705), QColor(255, 255, 192));
-    tipBox->setProperty("index", 0);
-
-    auto *background
-        = makeLabel(surface, u"Lbl_Beschrijving_Achtergrond"_s, QString(), twips(3945, 750, 5670, 5790), font());
-    Accessibility::markDecoration(background);
-    background->setFrameStyle(QFrame::Box | QFrame::Plain);
-    background->setLineWidth(1);
-    setOpaque(background, palette().color(QPalette::Base));
-
-    Lbl_CurrRecord = makeLabel(surface, u"Lbl_CurrRecord"_s, u"Geen begrippenlijst geladen"_s,
-                               twips(120, 6555, 9435, 255), tahoma(9.75));
-    Lbl_CurrRecord->setToolTip(u" Huidig begrip in uw database "_s);
-    describe(Lbl_CurrRecord);
-    Controls::setColour(Lbl_CurrRecord, QPalette::WindowText, Qt::black);
-
-    Lbl_StatusHelp = makeLabel(surface, u"Lbl_StatusHelp"_s, u"Help"_s, twips(90, 7515, 9555, 240), tahoma(9));
-    Controls::setColour(Lbl_StatusHelp, QPalette::WindowText, Qt::black);
-
-    Lbl_Beschrijving
-        = makeLabel(surface, u"Lbl_Beschrijving"_s, u"*****"_s, twips(4065, 795, 5445, 5655), tahoma(9.75, true));
-    Lbl_Beschrijving->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-
-    Lbl_Begrip = makeLabel(surface, u"Lbl_Begrip"_s, u"*****"_s, twips(195, 60, 9330, 480), tahoma(20.25, true));
-    setOpaque(Lbl_Begrip, lightGrey);
-    // The term's shadow and highlight repeat its text: a screen reader
-    // hears the term once.
-    Label2 = makeLabel(surface, u"Label2"_s, u"Label2"_s, twips(150, 0, 1395, 495), tahoma(20.25, true));
-    Accessibility::markDecoration(Label2);
-    setOpaque(Label2, lightGrey);
-    Label2->hide();
-    Label3 = makeLabel(surface, u"Label3"_s, u"Label3"_s, twips(8235, 60, 1320, 495), tahoma(20.25, true));
-    Accessibility::markDecoration(Label3);
-    setOpaque(Label3, lightGrey);
-    Label3->hide();
-
-    // The picture beside the tip says nothing the tip's text does not say.
-    auto *tipImage = new QLabel(surface);
-    Accessibility::markDecoration(tipImage);
-    tipImage->setObjectName(u"Img_Tip"_s);
-    tipImage->setGeometry(twips(8580, 6735, 285, 270));
-    // The picture of 19 x 18 pixels, from its larger version on a high-DPI screen.
-    QIcon tipPicture(u":/tip.gif"_s);
-    tipPicture.addFile(u":/tip@2x.gif"_s);
-    tipImage->setPixmap(tipPicture.pixmap(QSize(19, 18), tipImage->devicePixelRatioF()));
-    tipImage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-
-    auto *tip = makeLabel(surface, u"Lbl_Tip"_s, u"F3 om te zoeken"_s, twips(8145, 7005, 1185, 195), font());
-    tip->setProperty("index", 0);
-    tip->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Controls::setColour(tip, QPalette::WindowText, grey);
-    describe(tip);
-
-    List_Grid = Controls::named(new TermListView(surface), u"List_Grid"_s, twips(100, 750, 3765, 5790));
-    List_Grid->setFont(tahoma(9.75));
-    Controls::setColour(List_Grid, QPalette::Base, Qt::white);
-    Controls::setColour(List_Grid, QPalette::Text, Qt::black);
-    List_Grid->setModel(&m_model);
-    describe(List_Grid, u"Begrippen"_s);
-    connect(List_Grid->selectionModel(), &QItemSelectionModel::currentChanged, this, &FrmHoofd::List_Grid_Click);
-
-    auto *frame = new QGroupBox(surface);
-    frame->setObjectName(u"Frame1"_s);
-    frame->setGeometry(twips(2025, 6810, 5655, 555));
-    Knp_EersteRecord = makeButton(frame, u"Knp_EersteRecord"_s, u"<"_s, twips(60, 165, 345, 315));
-    HScroll_Record
-        = Controls::named(new QScrollBar(Qt::Horizontal, frame), u"HScroll_Record"_s, twips(405, 165, 4815, 315));
-    HScroll_Record->setRange(1, 1);
-    HScroll_Record->setPageStep(10);
-    HScroll_Record->setFocusPolicy(Qt::StrongFocus);
-    // The display follows the thumb only when it is released.
-    HScroll_Record->setTracking(false);
-    HScroll_Record->setAccessibleName(u"Positie in de begrippenlijst"_s);
-    Knp_LaatsteRecord = makeButton(frame, u"Knp_LaatsteRecord"_s, u">"_s, twips(5220, 165, 345, 315));
-    describe(Knp_EersteRecord, u"Eerste begrip"_s);
-    describe(Knp_LaatsteRecord, u"Laatste begrip"_s);
-
-    connect(HScroll_Record, &QScrollBar::valueChanged, this, &FrmHoofd::HScroll_Record_Change);
-    connect(Knp_EersteRecord, &QPushButton::clicked, this, &FrmHoofd::FirstRecord);
-    connect(Knp_LaatsteRecord, &QPushButton::clicked, this, &FrmHoofd::LastRecord);
+    // A row outside the list (or outside 16 bits) is passed over silently.
+    if (row < 0 || row > std::numeric_limits<qint16>::max() || row >= m_model.rowCount())
+        return;
+    const QModelIndex index = m_model.index(row);
+    List_Grid->setCurrentIndex(index);
+    List_Grid->scrollTo(index);
 }
 
-// Ten one-pixel rules, a dark line with a white one beside it: a sunken frame
-// around the term and a rule above the status line.
-void FrmHoofd::createLines(QWidget *surface)
+void FrmHoofd::goTo(qint32 entry)
 {
-    const QColor white(255, 255, 255);
-    const QColor text = palette().color(QPalette::WindowText);
-    const struct {
-        const char *name;
-        bool white;
-        int x1, y1, x2, y2;
-    } lines[] = {
-        {"Line5", true, 105, 0, 9600, 0},       {"Line6", false, 105, 15, 9600, 15},
-        {"Line7", true, 105, 0, 105, 650},      {"Line8", false, 120, 15, 120, 645},
-        {"Line9", true, 9600, 30, 9600, 680},   {"Line10", false, 9585, 15, 9585, 670},
-        {"Line2", true, 105, 645, 9600, 645},   {"Line1", false, 105, 660, 9600, 660},
-        {"Line3", true, 105, 7440, 9580, 7440}, {"Line4", false, 105, 7455, 9580, 7455},
-    };
-    for (const auto &line : lines) {
-        const int x = DesignFonts::twipsToPixels(line.x1);
-        const int y = DesignFonts::twipsToPixels(line.y1);
-        const int width = std::max(1, DesignFonts::twipsToPixels(line.x2) - x);
-        const int height = std::max(1, DesignFonts::twipsToPixels(line.y2) - y);
-        makeFill(surface, QString::fromLatin1(line.name), QRect(x, y, width, height), line.white ? white : text);
+    m_state.CurrRecord = entry;
+    ShowRecord();
+    SyncListIndex();
+}
+
+void FrmHoofd::step(Display::Step step)
+{
+    if (const std::optional<qint32> entry
+        = Display::stepTo(step, m_state.CurrRecord, m_state.glossary.AantalBegrippen()))
+        goTo(*entry);
+    else
+        m_platform.beep();
+}
+
+void FrmHoofd::HScroll_Record_Change(int value)
+{
+    if (m_state.glossary.AantalBegrippen() > 0)
+        goTo(value);
+}
+
+void FrmHoofd::List_Grid_Click()
+{
+    const QModelIndex current = List_Grid->currentIndex();
+    if (!current.isValid())
+        return;
+    m_state.CurrRecord = current.row() + 1;
+    ShowRecord();
+}
+
+// SearchStr holds the text being searched for; empty means no search is
+// under way, and then F3 asks for one.
+void FrmHoofd::StartSearch()
+{
+    bool fromStart = false;
+    if (!m_dialogs.GetSearchStr(fromStart, SearchStr))
+        return;
+    // An empty text confirmed ends any search under way.
+    if (SearchStr.isEmpty())
+        return;
+    SearchTerms(fromStart);
+}
+
+void FrmHoofd::ContinueSearch()
+{
+    if (SearchStr.isEmpty()) {
+        StartSearch();
+        return;
+    }
+    SearchTerms(false);
+}
+
+void FrmHoofd::SearchTerms(bool fromStart)
+{
+    const qint32 start = fromStart ? 1 : m_state.CurrRecord + 1;
+    const qint32 hit = m_search ? m_search->SearchTerms(SearchStr, start) : 0;
+    if (hit > 0) {
+        m_state.CurrRecord = hit;
+        ShowRecord();
+        return;
+    }
+    // No wrap-around: the search ends here, and the next F3 asks anew.
+    m_platform.showMessage(notFoundMessage(m_state.ProgrammaTitel, SearchStr));
+    SearchStr.clear();
+}
+
+// The window watches its own platform window, so it sees every key press
+// once, before the control that has the focus; it acts on the function keys
+// and Ctrl+F and leaves the key to that control as well. Moving the mouse
+// over a control of the status table puts its help text in the status line;
+// over the bare window (where only lines and the tip's shapes lie) the
+// greeting.
+bool FrmHoofd::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == windowHandle() && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        Form_KeyDown(key->key(), key->modifiers());
+        return QMainWindow::eventFilter(watched, event);
+    }
+    auto *widget = qobject_cast<QWidget *>(watched);
+    if (!widget)
+        return QMainWindow::eventFilter(watched, event);
+    if (event->type() == QEvent::MouseMove && !static_cast<QMouseEvent *>(event)->buttons()) {
+        if (widget == m_surface)
+            ShowGreeting();
+        else if (m_surface->isAncestorOf(widget))
+            mouseMovedOver(widget);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void FrmHoofd::Form_KeyDown(int key, Qt::KeyboardModifiers modifiers)
+{
+    switch (key) {
+    case Qt::Key_F1:
+        OpenHelpFile();
+        break;
+    case Qt::Key_F4:
+        if (modifiers & Qt::AltModifier)
+            close();
+        break;
+    case Qt::Key_F3:
+        ContinueSearch();
+        break;
+    case Qt::Key_F5:
+        PreviousRecord();
+        break;
+    case Qt::Key_F6:
+        NextRecord();
+        break;
+    case Qt::Key_F7:
+        FirstRecord();
+        break;
+    case Qt::Key_F8:
+        LastRecord();
+        break;
+    case Qt::Key_F:
+        if (modifiers & Qt::ControlModifier)
+            StartSearch();
+        break;
+    default:
+        break;
     }
 }
 
-void FrmHoofd::setTabOrder()
+void FrmHoofd::mouseMovedOver(QWidget *control)
 {
-    // Labels, pictures, fills and the frame take no focus of their own.
-    QWidget::setTabOrder(List_Grid, Knp_LaatsteRecord);
-    QWidget::setTabOrder(Knp_LaatsteRecord, Knp_EersteRecord);
-    QWidget::setTabOrder(Knp_EersteRecord, HScroll_Record);
-    QWidget::setTabOrder(HScroll_Record, List_Grid);
-    List_Grid->setFocus();
+    // A part of a control (the list's rows, its scroll bar) counts as the control.
+    for (QWidget *w = control; w && w != m_surface; w = w->parentWidget()) {
+        const QString text = StatusHelp::textFor(w->objectName());
+        if (!text.isEmpty()) {
+            Lbl_StatusHelp->setText(text);
+            return;
+        }
+    }
 }
 
-void FrmHoofd::closeEvent(QCloseEvent *event)
+void FrmHoofd::ShowGreeting()
 {
-    Form_Unload();
-    event->accept();
+    const int hour = m_platform.timeOfDay().hour();
+    if (const std::optional<QString> text = Greeting::ShowGreetingText(m_facts.companyName, hour))
+        Lbl_StatusHelp->setText(*text);
+}
+
+void FrmHoofd::run(Menus::Command command)
+{
+    switch (command) {
+    case Menus::Command::Separator:
+        break;
+    case Menus::Command::Close:
+        close();
+        break;
+    case Menus::Command::GlossaryInformation:
+        showGlossaryInformation();
+        break;
+    case Menus::Command::GlossaryPage:
+        openTarget(Links::glossaryPage());
+        break;
+    case Menus::Command::About:
+        showAbout();
+        break;
+    case Menus::Command::ProgramPage:
+        openTarget(Links::programPage());
+        break;
+    case Menus::Command::Sources:
+        m_platform.showMessage(Links::sources());
+        break;
+    case Menus::Command::CountryCodes:
+        m_dialogs.showCountryCodes();
+        break;
+    case Menus::Command::HelpFile:
+        OpenHelp(HelpSource::File);
+        break;
+    case Menus::Command::HelpPage:
+        OpenHelp(HelpSource::Site);
+        break;
+    case Menus::Command::ShortcutKeys:
+        m_dialogs.showShortcutKeys();
+        break;
+    }
+}
+
+void FrmHoofd::showGlossaryInformation()
+{
+    m_platform.showMessage(
+        Links::glossaryInformation(m_state.glossary.DatabaseDatum(), m_state.glossary.AantalBegrippen()));
+}
+
+void FrmHoofd::showAbout()
+{
+    m_dialogs.showAbout({m_state.ProgrammaTitel, m_facts.revision, m_state.glossary.DatabaseDatum(),
+                         m_state.glossary.AantalBegrippen()});
+}
+
+void FrmHoofd::OpenHelp(HelpSource source)
+{
+    switch (source) {
+    case HelpSource::File:
+        OpenHelpFile();
+        break;
+    case HelpSource::Site:
+        openTarget(Links::helpPage());
+        break;
+    }
+}
+
+void FrmHoofd::OpenHelpFile()
+{
+    const QString path = Links::localHelpFile(m_state.DataMap);
+    // Where the shell's open succeeds before a browser finds the file
+    // missing, the file is looked for first, so the message still comes.
+    const QFileInfo file(path);
+    if (!file.isFile() || !file.isReadable())
+        m_platform.showMessage(Links::helpMissing(m_state.ProgrammaTitel, m_state.DataMap));
+    else
+        openTarget(path);
+}
+
+void FrmHoofd::openTarget(const QString &target)
+{
+    if (!m_platform.openWithShell(target))
+        m_platform.showMessage(Links::openFailed(m_state.ProgrammaTitel, target));
 }
 
 } // namespace Woord

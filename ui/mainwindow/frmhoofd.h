@@ -1,21 +1,25 @@
 #pragma once
 
 #include "core/mainwindow/appstate.h"
+#include "core/mainwindow/display.h"
+#include "core/mainwindow/menus.h"
 #include "core/mainwindow/termlistmodel.h"
 #include "core/platform/platform.h"
 #include "core/search/termsearch.h"
-#include "ui/mainwindow/termlistview.h"
 
 #include <QMainWindow>
 
 #include <optional>
 
-class QAction;
 class QLabel;
 class QPushButton;
 class QScrollBar;
 
 namespace Woord {
+
+class DesignFonts;
+class Dialogs;
+class TermListView;
 
 // The main window: the current term with its raised look, its description
 // and the counter, the term list, the scroll bar and the two buttons. Its
@@ -26,7 +30,8 @@ class FrmHoofd final : public QMainWindow
     Q_OBJECT
 
 public:
-    FrmHoofd(Platform &platform, AppState &state, QWidget *parent = nullptr);
+    FrmHoofd(Platform &platform, AppState &state, const DesignFonts &fonts, Dialogs &dialogs,
+             QWidget *parent = nullptr);
 
     enum class LoadOutcome {
         Show, // start-up is done; show the window
@@ -36,10 +41,10 @@ public:
     LoadOutcome Form_Load();
 
     // The four navigation steps; at either end they beep and change nothing.
-    void PreviousRecord();
-    void NextRecord();
-    void FirstRecord();
-    void LastRecord();
+    void PreviousRecord() { step(Display::Step::Previous); }
+    void NextRecord() { step(Display::Step::Next); }
+    void FirstRecord() { step(Display::Step::First); }
+    void LastRecord() { step(Display::Step::Last); }
 
     // Shows entry CurrRecord: term, description, counter and scroll bar.
     void ShowRecord();
@@ -54,17 +59,13 @@ public:
 
     // The local help file, or the message that says where to put it.
     void OpenHelpFile();
-    // Source 0: the local help file; source 1: the help page on the site.
-    void OpenHelp(qint16 source);
+    enum class HelpSource {
+        File, // the local help file
+        Site, // the help page on the maker's site
+    };
+    void OpenHelp(HelpSource source);
     // The greeting of the time of day in the status line.
     void ShowGreeting();
-
-    // The menus' click handlers; each takes the index of the chosen item.
-    void mnu_sluiten_kies_Click(qint16 index);
-    void mnu_database_kies_Click(qint16 index);
-    void mnu_info_kies_Click(qint16 index);
-    void mnu_extra_kies_Click(qint16 index);
-    void mnu_help_kies_Click(qint16 index);
 
 protected:
     bool event(QEvent *event) override;
@@ -72,30 +73,39 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void createControls();
+    // frmhoofd_layout.cpp: the controls, their places and looks.
+    void createControls(const DesignFonts &fonts);
     void createLines(QWidget *surface);
     void setTabOrder();
     void createMenus();
     void watchKeys();
     void watchMouse();
 
+    // Makes `entry` current and shows it everywhere: term, description,
+    // counter, scroll bar and the list's row.
+    void goTo(qint32 entry);
+    void step(Display::Step step);
+    void HScroll_Record_Change(int value);
+    void List_Grid_Click();
+    void selectListRow(int row);
+    void describeRecordLabels(const QString &term);
+
     // The key handling that sees every key before the focused control.
     void Form_KeyDown(int key, Qt::KeyboardModifiers modifiers);
     void mouseMovedOver(QWidget *control);
 
-    void HScroll_Record_Change(int value);
-    void List_Grid_Click();
-    void Form_Unload();
-    // Reacts to a start-up failure by its kind: nothing when start-up goes
-    // on, else how it ended.
-    std::optional<LoadOutcome> trap(ErrorKind error);
-    void selectListRow(int row);
+    // The menus' items, one a command.
+    void run(Menus::Command command);
+    void showGlossaryInformation();
+    void showAbout();
     // Hands a file or address to the shell; says so when nothing opens it.
     void openTarget(const QString &target);
-    void describeRecordLabels(const QString &term);
+
+    void Form_Unload();
 
     Platform &m_platform;
     AppState &m_state;
+    Dialogs &m_dialogs;
     ProcessFacts m_facts; // read once, at start-up
     TermListModel m_model;
     bool m_unloaded = false;

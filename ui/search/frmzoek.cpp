@@ -2,7 +2,7 @@
 
 #include "ui/widgets/centerform.h"
 #include "ui/widgets/controls.h"
-#include "ui/widgets/designfonts.h"
+#include "ui/widgets/designlayout.h"
 #include "ui/widgets/helpkey.h"
 
 #include <QLabel>
@@ -13,25 +13,17 @@ using namespace Qt::StringLiterals;
 
 namespace Woord {
 
-FrmZoek::FrmZoek(std::function<void()> helpRequested, QWidget *parent)
+FrmZoek::FrmZoek(const DesignFonts &fonts, std::function<void()> helpRequested, QWidget *parent)
     : QDialog(parent)
 {
-    using DesignFonts::twips;
-    Controls::fixedDialog(this, u"FrmZoek"_s, u"Zoeken"_s, twips(0, 0, 4740, 1245).size());
-    setFont(DesignFonts::font(u"MS Sans Serif"_s, 8.25));
-
-    auto *label = new QLabel(u"Typ in het tekstvak naar &wat u wilt zoeken:"_s, this);
-    label->setObjectName(u"Lbl_1"_s);
-    label->setGeometry(twips(105, 75, 4515, 240));
-    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-
-    txtFindWhat = Controls::named(new QLineEdit(this), u"txtFindWhat"_s, twips(90, 315, 4530, 315));
-    txtFindWhat->setFont(DesignFonts::font(u"MS Sans Serif"_s, 8.25, true));
+    Controls::fixedDialog(this, u"Zoeken"_s);
+    auto *label = Controls::named(new QLabel(this), u"Lbl_1"_s);
+    txtFindWhat = Controls::named(new QLineEdit(this), u"txtFindWhat"_s);
     label->setBuddy(txtFindWhat);
-
-    cmdFindFirst = Controls::button(this, u"cmdFindFirst"_s, u"&Zoek eerste"_s, twips(105, 765, 1425, 360));
-    cmdFindNext = Controls::button(this, u"cmdFindNext"_s, QString(), twips(1650, 765, 1425, 360));
-    cmdCancel = Controls::button(this, u"cmdCancel"_s, u"&Annuleren"_s, twips(3210, 765, 1425, 360));
+    auto *cmdFindFirst = Controls::named(new QPushButton(this), u"cmdFindFirst"_s);
+    cmdFindNext = Controls::named(new QPushButton(this), u"cmdFindNext"_s);
+    auto *cmdCancel = Controls::named(new QPushButton(this), u"cmdCancel"_s);
+    DesignLayout::apply(this, DesignLayout::frmZoek, fonts);
     cmdFindFirst->setDefault(true);
 
     QWidget::setTabOrder(txtFindWhat, cmdFindFirst);
@@ -40,8 +32,8 @@ FrmZoek::FrmZoek(std::function<void()> helpRequested, QWidget *parent)
     QWidget::setTabOrder(cmdFindNext, txtFindWhat);
     txtFindWhat->setFocus();
 
-    connect(cmdFindFirst, &QPushButton::clicked, this, &FrmZoek::cmdFindFirst_Click);
-    connect(cmdFindNext, &QPushButton::clicked, this, &FrmZoek::cmdFindNext_Click);
+    connect(cmdFindFirst, &QPushButton::clicked, this, [this] { find(true); });
+    connect(cmdFindNext, &QPushButton::clicked, this, [this] { find(false); });
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
     addHelpKey(this, std::move(helpRequested));
 
@@ -62,33 +54,10 @@ void FrmZoek::showEvent(QShowEvent *event)
     CenterForm(this);
 }
 
-void FrmZoek::cmdFindFirst_Click()
+void FrmZoek::find(bool fromStart)
 {
-    SearchOK = true;
-    SearchFromStart = true;
-    FindWhat = txtFindWhat->text();
+    m_request = SearchRequest{fromStart, txtFindWhat->text()};
     accept();
-}
-
-void FrmZoek::cmdFindNext_Click()
-{
-    SearchOK = true;
-    FindWhat = txtFindWhat->text();
-    accept();
-}
-
-bool FrmZoek::GetSearchStr(bool &fromStart, QString &searchStr, const std::function<void()> &helpRequested)
-{
-    // Made afresh for every question, so the text box always starts empty.
-    FrmZoek dialog(helpRequested);
-    dialog.SearchOK = false;
-    dialog.SearchFromStart = false;
-    dialog.exec();
-    if (dialog.SearchOK) {
-        fromStart = dialog.SearchFromStart;
-        searchStr = dialog.FindWhat;
-    }
-    return dialog.SearchOK;
 }
 
 } // namespace Woord

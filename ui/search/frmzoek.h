@@ -1,46 +1,51 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
 
 #include <functional>
+#include <optional>
 
 class QLineEdit;
 class QPushButton;
 
 namespace Woord {
 
+class DesignFonts;
+
+// What the user asked the search dialog for.
+struct SearchRequest {
+    bool fromStart = false; // "&Zoek eerste": from the first entry
+    QString text; // exactly as typed
+
+    friend bool operator==(const SearchRequest &, const SearchRequest &) = default;
+};
+
 // The search dialog: a text box and the buttons "&Zoek eerste" (from the
 // first entry), "Zoek &volgende" (from the entry after the current one) and
-// "&Annuleren". It knows nothing of the glossary; GetSearchStr shows it.
+// "&Annuleren". It knows nothing of the glossary.
 class FrmZoek final : public QDialog
 {
     Q_OBJECT
 
 public:
     // helpRequested runs when F1 is pressed in the dialog, which stays open.
-    explicit FrmZoek(std::function<void()> helpRequested, QWidget *parent = nullptr);
+    FrmZoek(const DesignFonts &fonts, std::function<void()> helpRequested, QWidget *parent = nullptr);
 
-    // Shows the dialog modally. When the user pressed a find button, sets
-    // fromStart (true for "&Zoek eerste") and searchStr (the text exactly as
-    // typed) and returns true; otherwise returns false and changes neither.
-    static bool GetSearchStr(bool &fromStart, QString &searchStr, const std::function<void()> &helpRequested);
-
-    bool SearchOK = false;
-    bool SearchFromStart = false;
-    QString FindWhat;
+    // The dialog's result: what a find button asked for, or nothing when it
+    // was cancelled or closed in any other way.
+    const std::optional<SearchRequest> &request() const { return m_request; }
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
     void Form_Load();
-    void cmdFindFirst_Click();
-    void cmdFindNext_Click();
+    void find(bool fromStart);
 
+    std::optional<SearchRequest> m_request;
     QLineEdit *txtFindWhat = nullptr;
-    QPushButton *cmdFindFirst = nullptr;
     QPushButton *cmdFindNext = nullptr;
-    QPushButton *cmdCancel = nullptr;
 };
 
 } // namespace Woord

@@ -1,7 +1,6 @@
 #include "ui/widgets/controls.h"
 
 #include <QKeyEvent>
-#include <QPushButton>
 
 namespace Woord::Controls {
 
@@ -12,17 +11,10 @@ void setColour(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
     widget->setPalette(palette);
 }
 
-QPushButton *button(QWidget *parent, const QString &name, const QString &text, const QRect &place)
+void fixedDialog(QDialog *dialog, const QString &title)
 {
-    return named(new QPushButton(text, parent), name, place);
-}
-
-void fixedDialog(QDialog *dialog, const QString &name, const QString &title, const QSize &size)
-{
-    dialog->setObjectName(name);
     dialog->setWindowTitle(title);
     dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    dialog->setFixedSize(size);
 }
 
 void DialogWithoutCancel::keyPressEvent(QKeyEvent *event)

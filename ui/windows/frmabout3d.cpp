@@ -5,7 +5,7 @@
 #include "ui/widgets/accessibility.h"
 #include "ui/widgets/centerform.h"
 #include "ui/widgets/controls.h"
-#include "ui/widgets/designfonts.h"
+#include "ui/widgets/designlayout.h"
 #include "ui/widgets/helpkey.h"
 #include "ui/windows/outlineshape.h"
 
@@ -22,28 +22,20 @@ namespace Woord {
 
 namespace {
 
-const QColor orange(255, 128, 0);
-
-QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, const QRect &place,
-                  const QString &toolTip = {})
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text = {}, const QString &toolTip = {})
 {
-    QLabel *label = Controls::named(new QLabel(text, parent), name, place);
+    QLabel *label = Controls::named(new QLabel(text, parent), name);
     label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setWordWrap(true);
     label->setToolTip(toolTip);
     label->setMouseTracking(true);
     label->setAttribute(Qt::WA_NoMousePropagation);
-    Controls::setColour(label, QPalette::WindowText, orange);
     return label;
 }
 
-QLabel *makeLink(QWidget *parent, const QString &name, const QString &text, const QRect &place, const QString &toolTip)
+QLabel *makeLink(QWidget *parent, const QString &name, const QString &toolTip)
 {
-    QLabel *link = makeLabel(parent, name, text, place, toolTip);
-    QFont font = DesignFonts::tahoma(8.25, true);
-    font.setUnderline(true);
-    link->setFont(font);
+    QLabel *link = makeLabel(parent, name, {}, toolTip);
     // The pointer's hot spot, (13, 5), is in pixels of the small picture.
     if (link->devicePixelRatioF() > 1) {
         QPixmap large(u":/link@2x.png"_s);
@@ -70,8 +62,8 @@ void fitOneLine(QLabel *label)
 
 } // namespace
 
-FrmAbout3D::FrmAbout3D(Platform &platform, const AboutValues &values, std::function<void()> helpRequested,
-                       QWidget *parent)
+FrmAbout3D::FrmAbout3D(Platform &platform, const DesignFonts &fonts, const AboutValues &values,
+                       std::function<void()> helpRequested, QWidget *parent)
     : Controls::DialogWithoutCancel(parent, Qt::Dialog | Qt::FramelessWindowHint)
     , m_platform(platform)
     , m_values(values)
@@ -83,37 +75,23 @@ FrmAbout3D::FrmAbout3D(Platform &platform, const AboutValues &values, std::funct
     } else {
         m_picture.load(u":/about.bmp"_s);
     }
-    using DesignFonts::twips;
     Accessibility::leaveOutDecorations(this);
-    setObjectName(u"FrmAbout3D"_s);
-    setFont(DesignFonts::tahoma(8.25));
-    setFixedSize(twips(0, 0, 8100, 5370).size());
     setMouseTracking(true);
 
     // Created from back to front.
-    auto *edge = new OutlineShape(palette().color(QPalette::WindowText), this);
-    edge->setObjectName(u"Shape1"_s);
-    edge->setGeometry(twips(0, 0, 8100, 5415));
-    auto *frame = new OutlineShape(QColor(224, 224, 224), this);
-    frame->setObjectName(u"Shape2"_s);
-    frame->setGeometry(twips(4410, 3840, 3600, 690));
-
-    Lbl_AboutKop = makeLabel(this, u"Lbl_AboutKop"_s, u"..."_s, twips(285, 4710, 6075, 270));
-    Controls::setColour(Lbl_AboutKop, QPalette::WindowText, QColor(128, 128, 128));
-
-    Lbl_Email = makeLink(this, u"Lbl_Email"_s, u"E-mail"_s, twips(6765, 3525, 750, 195),
-                         u" Hebt u een vraag betreffende Woordorakelaar? "_s);
-    Lbl_URL = makeLink(this, u"Lbl_URL"_s, u"Website"_s, twips(4695, 3525, 900, 195),
-                       u" Is er een nieuwe versie of update beschikbaar? "_s);
-    auto *warning = makeLabel(this, u"Lbl_AboutWarning"_s, AboutTexts::freewareNotice(), twips(255, 3510, 3945, 990));
-    warning->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Controls::named(new OutlineShape(this), u"Shape1"_s);
+    Controls::named(new OutlineShape(this), u"Shape2"_s);
+    Lbl_AboutKop = makeLabel(this, u"Lbl_AboutKop"_s, u"..."_s);
+    Lbl_Email = makeLink(this, u"Lbl_Email"_s, u" Hebt u een vraag betreffende Woordorakelaar? "_s);
+    Lbl_URL = makeLink(this, u"Lbl_URL"_s, u" Is er een nieuwe versie of update beschikbaar? "_s);
+    makeLabel(this, u"Lbl_AboutWarning"_s, AboutTexts::freewareNotice());
     Lbl_DatabaseDatum = makeLabel(this, u"Lbl_DatabaseDatum"_s, u"Datum begrippenlijst:"_s,
-                                  twips(4515, 3900, 3420, 270), u" Begrippenlijst laatst bijgewerkt op ... "_s);
+                                  u" Begrippenlijst laatst bijgewerkt op ... "_s);
     Lbl_AantalBegrippenInDatabase = makeLabel(this, u"Lbl_AantalBegrippenInDatabase"_s, u"begrippen in de lijst"_s,
-                                              twips(4995, 4245, 2745, 270), u" Hoeveel begrippen in de lijst? "_s);
+                                              u" Hoeveel begrippen in de lijst? "_s);
+    auto *button = Controls::named(new QPushButton(this), u"Knp_About"_s);
+    DesignLayout::apply(this, DesignLayout::frmAbout3D, fonts);
 
-    QPushButton *button = Controls::button(this, u"Knp_About"_s, u"&O.K."_s, twips(6570, 4650, 1290, 345));
-    button->setFont(DesignFonts::font(u"MS Sans Serif"_s, 8.25));
     button->setToolTip(u" Sluit dit venster "_s);
     button->setDefault(true);
     button->setMouseTracking(true);

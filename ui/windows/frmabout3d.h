@@ -2,6 +2,7 @@
 
 #include "core/platform/platform.h"
 #include "ui/widgets/controls.h"
+#include "ui/windows/dialogs.h"
 
 #include <QDialog>
 #include <QPixmap>
@@ -17,21 +18,14 @@ namespace Woord {
 // A link turns blue under the mouse, and both return to the button-text
 // colour when the mouse moves over the window's own surface. It has no
 // cancel button, so Escape closes nothing.
-// What the About window shows, as the program has it when it is opened.
-struct AboutValues {
-    QString ProgrammaTitel;
-    int revision = 0; // the third part of the program's version
-    QString DatabaseDatum;
-    qint32 AantalBegrippen = 0;
-};
 
 class FrmAbout3D final : public Controls::DialogWithoutCancel
 {
     Q_OBJECT
 
 public:
-    FrmAbout3D(Platform &platform, const AboutValues &values, std::function<void()> helpRequested,
-               QWidget *parent = nullptr);
+    FrmAbout3D(Platform &platform, const DesignFonts &fonts, const AboutValues &values,
+               std::function<void()> helpRequested, QWidget *parent = nullptr);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -2,7 +2,7 @@
 
 #include "core/windows/countrycodes.h"
 #include "ui/widgets/centerform.h"
-#include "ui/widgets/designfonts.h"
+#include "ui/widgets/designlayout.h"
 
 #include <QGroupBox>
 #include <QIcon>
@@ -14,25 +14,19 @@ using namespace Qt::StringLiterals;
 
 namespace Woord {
 
-FrmLandenCodes::FrmLandenCodes(QWidget *parent)
+FrmLandenCodes::FrmLandenCodes(const DesignFonts &fonts, QWidget *parent)
     : DialogWithoutCancel(parent)
 {
-    using DesignFonts::twips;
-    Controls::fixedDialog(this, u"FrmLandenCodes"_s, u"Landencodes"_s, twips(0, 0, 6525, 6975).size());
-    setFont(DesignFonts::tahoma(8.25));
+    Controls::fixedDialog(this, u"Landencodes"_s);
     // Its title bar has no icon: without one of its own, a window takes its
     // parent's.
     setWindowIcon(QIcon());
-
-    auto *frame = new QGroupBox(this);
-    frame->setObjectName(u"Frame1"_s);
-    frame->setGeometry(twips(60, -30, 6405, 6345));
-    Lst_LandenCodes = Controls::named(new QListWidget(frame), u"Lst_LandenCodes"_s, twips(120, 210, 6180, 6000));
-    Lst_LandenCodes->setFont(DesignFonts::font(u"Courier New"_s, 12, true));
+    auto *frame = Controls::named(new QGroupBox(this), u"Frame1"_s);
+    Lst_LandenCodes = Controls::named(new QListWidget(frame), u"Lst_LandenCodes"_s);
     Lst_LandenCodes->setUniformItemSizes(true);
     Lst_LandenCodes->setAccessibleName(u"Landencodes"_s);
-
-    QPushButton *close = Controls::button(this, u"Knp_Sluiten"_s, u"&Sluiten"_s, twips(2655, 6480, 1215, 375));
+    auto *close = Controls::named(new QPushButton(this), u"Knp_Sluiten"_s);
+    DesignLayout::apply(this, DesignLayout::frmLandenCodes, fonts);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
 
     QWidget::setTabOrder(close, Lst_LandenCodes);

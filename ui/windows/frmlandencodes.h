@@ -6,6 +6,8 @@ class QListWidget;
 
 namespace Woord {
 
+class DesignFonts;
+
 // The list of the Internet's country codes and other top-level domains, with
 // the name of each; filled afresh every time it opens. Only its button (or
 // the window's own close) closes it: Escape does nothing.
@@ -14,7 +16,7 @@ class FrmLandenCodes final : public Controls::DialogWithoutCancel
     Q_OBJECT
 
 public:
-    explicit FrmLandenCodes(QWidget *parent = nullptr);
+    explicit FrmLandenCodes(const DesignFonts &fonts, QWidget *parent = nullptr);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

@@ -6,12 +6,17 @@
 
 namespace Woord {
 
-OutlineShape::OutlineShape(const QColor &colour, QWidget *parent)
+OutlineShape::OutlineShape(QWidget *parent)
     : QWidget(parent)
-    , m_colour(colour)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     Accessibility::markDecoration(this);
+}
+
+void OutlineShape::setColour(const QColor &colour)
+{
+    m_colour = colour;
+    update();
 }
 
 void OutlineShape::paintEvent(QPaintEvent *)

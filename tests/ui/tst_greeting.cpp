@@ -1,8 +1,8 @@
 #include "core/mainwindow/greeting.h"
 #include "tests/support/mainwindowfixture.h"
 
-#include <QAbstractItemView>
 #include <QLabel>
+#include <QListView>
 #include <QTest>
 
 using namespace Woord;
@@ -34,7 +34,7 @@ void TestGreeting::bareWindowGreets()
 {
     start();
     f->platform.time = QTime(20, 15);
-    f->moveOver(f->control<QAbstractItemView>(QStringLiteral("List_Grid"))->viewport());
+    f->moveOver(f->control<QListView>(QStringLiteral("List_Grid"))->viewport());
     QCOMPARE(f->status(), QStringLiteral("Volledig alfabetisch overzicht van alle begrippen"));
     QWidget *surface = f->window->centralWidget();
     // Beside the list, where nothing lies but the window itself.

@@ -1,18 +1,8 @@
-#include "core/glossary/glossaryfile.h"
 #include "core/glossary/glossarymessages.h"
 #include "core/glossary/loader.h"
 #include "tests/support/wodbytes.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
-
-#include <cstring>
-#include <sys/socket.h>
-#include <sys/stat.h>
-#include <sys/un.h>
-#include <unistd.h>
 
 using namespace Woord;
 using Woord::Test::Entry;
@@ -30,15 +20,6 @@ const QList<Entry> three = {
     {QStringLiteral("Cache"), QStringLiteral("Snel geheugen; R&D, café, geïnstalleerd.")},
 };
 
-QString writeFile(const QTemporaryDir &dir, const QByteArray &bytes)
-{
-    const QString path = dir.filePath(QStringLiteral("woordorakelaar.wod"));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write the test glossary");
-    return path;
-}
-
 } // namespace
 
 class TestLoader : public QObject
@@ -52,15 +33,9 @@ private slots:
     void outcome();
     void threeEntries();
     void largestCountAndLongestText();
-    void files();
-    void fileChangedAfterOpening();
     void whereReadingStopped();
-    void headerFromTheFile_data();
-    void headerFromTheFile();
-    void onlyRegularFilesAreRead_data();
-    void onlyRegularFilesAreRead();
-    void largerThanAnyGlossary();
-    void pathsTooLongAreNotFound();
+    void headerAfterBlanks_data();
+    void headerAfterBlanks();
     void newBytesDropTheEntries();
     void messages();
 };
@@ -214,78 +189,6 @@ void TestLoader::largestCountAndLongestText()
     QCOMPARE(tooLong.failedEntry, 32767);
 }
 
-void TestLoader::files()
-{
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    QString path = writeFile(dir, wod(three));
-    QCOMPARE(LoadDatabaseFile(path).glossary.Begrip(3), QStringLiteral("Cache"));
-    QCOMPARE(testHeaderFile(path).check, HeaderCheck::Matches);
-
-    const QString missing = dir.filePath(QStringLiteral("weg.wod"));
-    QCOMPARE(testHeaderFile(missing).error, ErrorKind::FileNotFound);
-    QCOMPARE(LoadDatabaseFile(missing).error, ErrorKind::FileNotFound);
-    const QString noFolder = dir.filePath(QStringLiteral("geen/map/woordorakelaar.wod"));
-    QCOMPARE(testHeaderFile(noFolder).error, ErrorKind::PathNotFound);
-    QCOMPARE(LoadDatabaseFile(noFolder).status, LoadStatus::Failed);
-    QCOMPARE(testHeaderFile(dir.path()).error, ErrorKind::PathFileAccess);
-    // A file where a folder should be is a missing folder.
-    const QString throughFile = path + QStringLiteral("/woordorakelaar.wod");
-    QCOMPARE(openFailure(throughFile), ErrorKind::PathNotFound);
-    QCOMPARE(LoadDatabaseFile(throughFile).error, ErrorKind::PathNotFound);
-
-    // A glossary read from its file holds its own copy: the file may change
-    // or vanish at once.
-    LoadResult read = LoadDatabaseFile(path);
-    QVERIFY(QFile::resize(path, 10));
-    QVERIFY(QFile::remove(path));
-    QCOMPARE(read.glossary.Begrippen(2), (BegripRecord{three.at(1).term, three.at(1).description}));
-    path = writeFile(dir, wod(three));
-
-    // What follows the last entry is not kept.
-    path = writeFile(dir, wod(three) + QByteArray(100000, 'x'));
-    read = LoadDatabaseFile(path);
-    QCOMPARE(read.status, LoadStatus::Loaded);
-    QCOMPARE(read.glossary.storedBytes().size(), wod(three).size());
-    QCOMPARE(read.glossary.Beschrijving(3), three.at(2).description);
-
-    const QString empty = writeFile(dir, QByteArray());
-    QCOMPARE(testHeaderFile(empty).check, HeaderCheck::Failed);
-    QCOMPARE(testHeaderFile(empty).error, ErrorKind::InputPastEnd);
-    QCOMPARE(LoadDatabaseFile(empty).error, ErrorKind::InputPastEnd);
-}
-
-// Between opening and reading, a file that shrinks gives what is left of it,
-// one that grows what it held when it was opened.
-void TestLoader::fileChangedAfterOpening()
-{
-    QTemporaryDir dir;
-    const QString path = writeFile(dir, "0123456789abcdef");
-
-    GlossaryFile shrinking;
-    QCOMPARE(shrinking.open(path), ErrorKind::None);
-    QCOMPARE(shrinking.size(), qint64(16));
-    QVERIFY(QFile::resize(path, 10));
-    QByteArray bytes("stale");
-    QCOMPARE(shrinking.readAll(bytes), ErrorKind::None);
-    QCOMPARE(bytes, QByteArray("0123456789"));
-
-    GlossaryFile growing;
-    QCOMPARE(growing.open(path), ErrorKind::None);
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::Append));
-    QCOMPARE(file.write("ghijkl"), qint64(6));
-    file.close();
-    QCOMPARE(growing.readAll(bytes), ErrorKind::None);
-    QCOMPARE(bytes, QByteArray("0123456789"));
-    // Read again from the start.
-    QCOMPARE(growing.readAll(bytes), ErrorKind::None);
-    QCOMPARE(bytes, QByteArray("0123456789"));
-
-    GlossaryFile closed;
-    QCOMPARE(closed.readAll(bytes), ErrorKind::PathFileAccess);
-}
-
 // Where the loader stopped reading: after the last entry, or after the date
 // when the date or the count ends the load.
 void TestLoader::whereReadingStopped()
@@ -302,7 +205,7 @@ void TestLoader::whereReadingStopped()
     QCOMPARE(LoadDatabase(oldFormat).endOffset, oldFormat.indexOf("\"2026-12-09\"\r\n") + 14);
 }
 
-void TestLoader::headerFromTheFile_data()
+void TestLoader::headerAfterBlanks_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<HeaderCheck>("check");
@@ -314,26 +217,6 @@ void TestLoader::headerFromTheFile_data()
                                                            << HeaderCheck::Matches << ErrorKind::None;
     QTest::newRow("after blanks, quote never closed")
         << blanks + blanks + '"' + header << HeaderCheck::Matches << ErrorKind::None;
-    // The file is read in pieces of 4 KiB, 8 KiB and so on up to 1 MiB: the
-    // header across the edge of the first two, and the character after the
-    // header just past it.
-    for (const qsizetype edge : {4096, 4096 + 8192}) {
-        QTest::addRow("header across the end of the piece at %lld", qlonglong(edge))
-            << QByteArray(edge - 10, ' ') + '"' + header + '"' << HeaderCheck::Matches << ErrorKind::None;
-        QTest::addRow("header ends the piece at %lld, one character more after it", qlonglong(edge))
-            << QByteArray(edge - 1 - header.size(), ' ') + '"' + header + "x\"" << HeaderCheck::WrongLayout
-            << ErrorKind::None;
-        QTest::addRow("closing quote ends the piece at %lld", qlonglong(edge))
-            << QByteArray(edge - 2 - header.size(), ' ') + '"' + header + '"' << HeaderCheck::Matches
-            << ErrorKind::None;
-    }
-    const qsizetype chunk = 1024 * 1024;
-    QTest::newRow("header across the first MiB")
-        << QByteArray(chunk - 10, ' ') + '"' + header + '"' << HeaderCheck::Matches << ErrorKind::None;
-    QTest::newRow("header ends at 1 MiB, one character more after it") << QByteArray(chunk - 1 - header.size(), ' ')
-            + '"' + header + "x\"" << HeaderCheck::WrongLayout << ErrorKind::None;
-    QTest::newRow("closing quote at 1 MiB")
-        << QByteArray(chunk - 2 - header.size(), ' ') + '"' + header + '"' << HeaderCheck::Matches << ErrorKind::None;
     QTest::newRow("one character more") << blanks + '"' + header + "x\"" << HeaderCheck::WrongLayout << ErrorKind::None;
     QTest::newRow("one character less") << '"' + header.chopped(1) + '"' << HeaderCheck::WrongLayout << ErrorKind::None;
     QTest::newRow("not quoted") << blanks + header << HeaderCheck::WrongLayout << ErrorKind::None;
@@ -342,100 +225,15 @@ void TestLoader::headerFromTheFile_data()
     QTest::newRow("nothing but blanks") << blanks + blanks + blanks << HeaderCheck::Failed << ErrorKind::InputPastEnd;
 }
 
-// The header test reads the file as a stream and decides as the reader of
-// the whole file would.
-void TestLoader::headerFromTheFile()
+// The header after a long run of blanks, and what only looks like one.
+void TestLoader::headerAfterBlanks()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(HeaderCheck, check);
     QFETCH(ErrorKind, error);
-    QTemporaryDir dir;
-    const QString path = writeFile(dir, bytes);
-    const HeaderResult result = testHeaderFile(path);
+    const HeaderResult result = testHeader(bytes);
     QCOMPARE(result.check, check);
     QCOMPARE(result.error, error);
-    QCOMPARE(testHeader(bytes).check, check);
-}
-
-void TestLoader::onlyRegularFilesAreRead_data()
-{
-    QTest::addColumn<QString>("kind");
-    QTest::newRow("FIFO") << QStringLiteral("fifo");
-    QTest::newRow("socket") << QStringLiteral("socket");
-    QTest::newRow("device") << QStringLiteral("device");
-    QTest::newRow("folder") << QStringLiteral("folder");
-    QTest::newRow("link to a FIFO") << QStringLiteral("link");
-}
-
-// Anything but a regular file under the glossary's name is refused at once,
-// as a folder is: opening a FIFO for reading would wait for ever.
-void TestLoader::onlyRegularFilesAreRead()
-{
-    QFETCH(QString, kind);
-    QTemporaryDir dir;
-    QString path = dir.filePath(QStringLiteral("woordorakelaar.wod"));
-    const QByteArray name = QFile::encodeName(path);
-    int socketFd = -1;
-    if (kind == u"fifo") {
-        QCOMPARE(::mkfifo(name.constData(), 0600), 0);
-    } else if (kind == u"link") {
-        const QString fifo = dir.filePath(QStringLiteral("pijp"));
-        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-        QVERIFY(QFile::link(fifo, path));
-    } else if (kind == u"socket") {
-        socketFd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        QVERIFY(size_t(name.size()) < sizeof(address.sun_path));
-        std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
-        QCOMPARE(::bind(socketFd, reinterpret_cast<sockaddr *>(&address), sizeof(address)), 0);
-    } else if (kind == u"device") {
-        path = QStringLiteral("/dev/zero");
-    } else {
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("woordorakelaar.wod")));
-    }
-    QCOMPARE(openFailure(path), ErrorKind::PathFileAccess);
-    QCOMPARE(testHeaderFile(path).error, ErrorKind::PathFileAccess);
-    const LoadResult load = LoadDatabaseFile(path);
-    QCOMPARE(load.status, LoadStatus::Failed);
-    QCOMPARE(load.error, ErrorKind::PathFileAccess);
-    if (socketFd >= 0)
-        ::close(socketFd);
-}
-
-// A file larger than the format can hold is no glossary; it is not read.
-void TestLoader::largerThanAnyGlossary()
-{
-    QTemporaryDir dir;
-    const QString path = writeFile(dir, wod(three));
-    QVERIFY(QFile::resize(path, maxGlossaryFileSize + 1)); // sparse: costs no disk
-    QCOMPARE(testHeaderFile(path).check, HeaderCheck::TooLarge);
-    QCOMPARE(LoadDatabaseFile(path).status, LoadStatus::Failed);
-
-    // At the limit itself the header is read as usual.
-    QVERIFY(QFile::resize(path, maxGlossaryFileSize));
-    QCOMPARE(testHeaderFile(path).check, HeaderCheck::Matches);
-}
-
-void TestLoader::pathsTooLongAreNotFound()
-{
-    QTemporaryDir dir;
-    const QString longName = dir.filePath(QString(300, u'a'));
-    QCOMPARE(openFailure(longName), ErrorKind::FileNotFound);
-    const QString absurd = dir.filePath(QString(1024 * 1024, u'b'));
-    QCOMPARE(openFailure(absurd), ErrorKind::FileNotFound);
-    QCOMPARE(testHeaderFile(absurd).error, ErrorKind::FileNotFound);
-    QCOMPARE(LoadDatabaseFile(absurd).error, ErrorKind::FileNotFound);
-    QCOMPARE(openFailure(dir.filePath(QStringLiteral("a/b/c/") + QString(5000, u'c'))), ErrorKind::FileNotFound);
-
-    // A name with a NUL character in it is no file, not the file named by
-    // what comes before the NUL.
-    const QString glossary = writeFile(dir, wod(three));
-    const QString withNul = glossary + QChar(0) + QStringLiteral("x");
-    QCOMPARE(openFailure(withNul), ErrorKind::FileNotFound);
-    QCOMPARE(testHeaderFile(withNul).error, ErrorKind::FileNotFound);
-    QCOMPARE(LoadDatabaseFile(withNul).error, ErrorKind::FileNotFound);
-    QCOMPARE(LoadDatabaseFile(glossary).status, LoadStatus::Loaded);
 }
 
 // The spans of the entries point into the bytes: new bytes leave none of them.

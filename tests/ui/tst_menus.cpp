@@ -1,9 +1,12 @@
 #include "core/links/links.h"
+#include "core/mainwindow/menus.h"
 #include "tests/support/mainwindowfixture.h"
 
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+
+#include <algorithm>
 
 using namespace Woord;
 using Woord::Test::MainWindowTest;
@@ -13,8 +16,9 @@ class TestMenus : public MainWindowTest
     Q_OBJECT
 
 private slots:
-    void captionsAndShortcuts();
-    void indexWithoutAnActionDoesNothing();
+    void menuBar();
+    void items_data();
+    void items();
     void glossaryInformation_data();
     void glossaryInformation();
     void siteLinksAndSources();
@@ -39,64 +43,97 @@ QList<QAction *> TestMenus::items(const QString &menu) const
     return f->control<QMenu>(menu)->actions();
 }
 
-void TestMenus::captionsAndShortcuts()
+void TestMenus::menuBar()
 {
     start();
-    QStringList menus;
+    QStringList shown;
     for (QAction *action : f->window->menuBar()->actions())
-        menus.append(action->text());
-    QCOMPARE(menus,
-             (QStringList{QStringLiteral("&Sluiten"), QStringLiteral("&Begrippenlijst"), QStringLiteral("&Info"),
-                          QStringLiteral("&Extra"), QStringLiteral("&Help")}));
-
-    const struct {
-        const char *menu;
-        QStringList captions;
-        QList<QKeySequence> shortcuts;
-    } expected[] = {
-        {"mnu_sluiten", {QStringLiteral("&Woordorakelaar afsluiten   Alt+F4")}, {QKeySequence()}},
-        {"mnu_database",
-         {QStringLiteral("&Begrippenlijst informatie"), QStringLiteral("-"),
-          QStringLiteral("B&egrippenlijst op de site")},
-         {QKeySequence(Qt::CTRL | Qt::Key_D), QKeySequence(), QKeySequence()}},
-        {"mnu_info",
-         {QStringLiteral("&Info"), QStringLiteral("-"), QStringLiteral("I&nfo op de site"), QStringLiteral("-"),
-          QStringLiteral("&Bronnen")},
-         {QKeySequence(Qt::CTRL | Qt::Key_I), {}, {}, {}, {}}},
-        {"mnu_extra", {QStringLiteral("&Landencodes")}, {QKeySequence()}},
-        {"mnu_help",
-         {QStringLiteral("&Help"), QStringLiteral("-"), QStringLiteral("H&elp op de site"), QStringLiteral("-"),
-          QStringLiteral("&Sneltoetsen")},
-         {QKeySequence(Qt::Key_F1), {}, {}, {}, {}}},
-    };
-    for (const auto &menu : expected) {
-        const QList<QAction *> actions = items(QString::fromLatin1(menu.menu));
-        QCOMPARE(actions.size(), menu.captions.size());
-        for (qsizetype i = 0; i < actions.size(); ++i) {
-            QAction *action = actions.at(i);
-            QCOMPARE(action->objectName(), QString::fromLatin1(menu.menu) + QStringLiteral("_kies"));
-            QCOMPARE(action->property("index").toInt(), i);
-            if (menu.captions.at(i) == QStringLiteral("-"))
-                QVERIFY(action->isSeparator());
-            else
-                QCOMPARE(action->text(), menu.captions.at(i));
-            QCOMPARE(action->shortcut(), menu.shortcuts.at(i));
-        }
+        shown.append(action->text());
+    QStringList designed;
+    for (const Menus::Menu &menu : Menus::menus)
+        designed.append(QString::fromUtf16(menu.caption));
+    QCOMPARE(shown, designed);
+    // Every menu holds its rows of the table and no more.
+    for (int m = 0; m < int(std::size(Menus::menus)); ++m) {
+        const auto rows = std::count_if(std::begin(Menus::items), std::end(Menus::items),
+                                        [m](const Menus::Item &item) { return item.menu == m; });
+        QCOMPARE(items(QString::fromUtf16(Menus::menus[m].name)).size(), rows);
     }
 }
 
-void TestMenus::indexWithoutAnActionDoesNothing()
+void TestMenus::items_data()
 {
-    start();
-    for (qint16 index : {qint16(1), qint16(3), qint16(7), qint16(-1)}) {
-        f->window->mnu_database_kies_Click(index);
-        f->window->mnu_info_kies_Click(index);
-        f->window->mnu_help_kies_Click(index);
+    QTest::addColumn<int>("row");
+    for (int row = 0; row < int(std::size(Menus::items)); ++row) {
+        const Menus::Item &item = Menus::items[row];
+        QTest::addRow("%s %d", qPrintable(QString::fromUtf16(Menus::menus[item.menu].name)), int(item.index)) << row;
     }
-    f->window->mnu_database_kies_Click(4);
-    QVERIFY(f->platform.messages.isEmpty());
-    QVERIFY(f->platform.opened.isEmpty());
-    QVERIFY(f->window->isVisible());
+}
+
+// Each row of the menu table is an action of its menu: named as the menu's
+// control array, with its index, caption and shortcut; choosing it does what
+// its command does.
+void TestMenus::items()
+{
+    QFETCH(int, row);
+    const Menus::Item &item = Menus::items[row];
+    start();
+    const QString menu = QString::fromUtf16(Menus::menus[item.menu].name);
+    QAction *action = items(menu).value(item.index);
+    QVERIFY(action);
+    QCOMPARE(action->objectName(), menu + QStringLiteral("_kies"));
+    QCOMPARE(action->property("index").toInt(), int(item.index));
+    if (item.command == Menus::Command::Separator) {
+        QVERIFY(action->isSeparator());
+        return;
+    }
+    QCOMPARE(action->text(), QString::fromUtf16(item.caption));
+    QCOMPARE(action->shortcut(),
+             item.shortcut ? QKeySequence(QKeyCombination::fromCombined(item.shortcut)) : QKeySequence());
+
+    const QString title = QStringLiteral("Woordorakelaar v1.0");
+    action->trigger();
+    switch (item.command) {
+    case Menus::Command::Separator:
+        break;
+    case Menus::Command::Close:
+        QVERIFY(!f->window->isVisible());
+        QCOMPARE(f->platform.store.commits, 1);
+        break;
+    case Menus::Command::GlossaryInformation:
+        QCOMPARE(f->platform.messages, QList<Message>{Links::glossaryInformation(QStringLiteral("09/12/2026"), 3)});
+        break;
+    case Menus::Command::GlossaryPage:
+        QCOMPARE(f->platform.opened, QStringList{Links::glossaryPage()});
+        break;
+    case Menus::Command::About:
+        QCOMPARE(f->dialogs.shown, QStringList{QStringLiteral("about")});
+        QCOMPARE(f->dialogs.abouts.first().ProgrammaTitel, title);
+        QCOMPARE(f->dialogs.abouts.first().revision, 4);
+        QCOMPARE(f->dialogs.abouts.first().DatabaseDatum, QStringLiteral("09/12/2026"));
+        QCOMPARE(f->dialogs.abouts.first().AantalBegrippen, 3);
+        break;
+    case Menus::Command::ProgramPage:
+        QCOMPARE(f->platform.opened, QStringList{Links::programPage()});
+        break;
+    case Menus::Command::Sources:
+        QCOMPARE(f->platform.messages, QList<Message>{Links::sources()});
+        break;
+    case Menus::Command::CountryCodes:
+        QCOMPARE(f->dialogs.shown, QStringList{QStringLiteral("countryCodes")});
+        break;
+    case Menus::Command::HelpFile:
+        QCOMPARE(f->platform.messages, QList<Message>{Links::helpMissing(title, f->state.DataMap)});
+        break;
+    case Menus::Command::HelpPage:
+        QCOMPARE(f->platform.opened, QStringList{Links::helpPage()});
+        break;
+    case Menus::Command::ShortcutKeys:
+        QCOMPARE(f->dialogs.shown, QStringList{QStringLiteral("shortcutKeys")});
+        break;
+    }
+    // Choosing an item does only what it names.
+    QVERIFY(f->platform.opened.size() + f->platform.messages.size() + f->dialogs.shown.size() <= 1);
 }
 
 void TestMenus::glossaryInformation_data()
@@ -159,9 +196,8 @@ void TestMenus::helpFileAndItsMessage()
     QFile help(Links::localHelpFile(f->state.DataMap));
     QVERIFY(help.open(QIODevice::WriteOnly));
     help.close();
-    f->window->OpenHelp(1);
-    f->window->OpenHelp(0);
-    f->window->OpenHelp(2);
+    f->window->OpenHelp(FrmHoofd::HelpSource::Site);
+    f->window->OpenHelp(FrmHoofd::HelpSource::File);
     QCOMPARE(f->platform.opened,
              (QStringList{Links::helpPage(), f->state.DataMap + QStringLiteral("woordorakelaar.htm")}));
     QCOMPARE(f->platform.messages.size(), 1);
@@ -174,7 +210,7 @@ void TestMenus::helpFileThatCannotBeOpened()
     start();
     QDir folder(f->state.DataMap);
     QVERIFY(folder.mkdir(QStringLiteral("woordorakelaar.htm")));
-    f->window->OpenHelp(0);
+    f->window->OpenHelp(FrmHoofd::HelpSource::File);
     QVERIFY(f->platform.opened.isEmpty());
     QCOMPARE(f->platform.messages,
              QList<Message>{Links::helpMissing(QStringLiteral("Woordorakelaar v1.0"), f->state.DataMap)});
@@ -184,7 +220,7 @@ void TestMenus::helpFileThatCannotBeOpened()
     QVERIFY(help.open(QIODevice::WriteOnly));
     help.close();
     f->platform.failOpen = true;
-    f->window->OpenHelp(0);
+    f->window->OpenHelp(FrmHoofd::HelpSource::File);
     QCOMPARE(f->platform.opened, QStringList{help.fileName()});
     QCOMPARE(f->platform.messages.size(), 2);
     QCOMPARE(f->platform.messages.at(1), Links::openFailed(QStringLiteral("Woordorakelaar v1.0"), help.fileName()));

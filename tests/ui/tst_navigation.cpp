@@ -1,8 +1,8 @@
 #include "core/mainwindow/display.h"
 #include "tests/support/mainwindowfixture.h"
 
-#include <QAbstractItemView>
 #include <QLabel>
+#include <QListView>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -15,13 +15,10 @@ class TestNavigation : public MainWindowTest
     Q_OBJECT
 
 private slots:
-    void nextFromEntryFive();
+    void steps_data();
+    void steps();
     void listRowClicked();
     void scrollBarMovedAndDragged();
-    void firstAndLastFromTheMiddle();
-    void firstAndLastFromBesideTheEnds();
-    void beepsAtBothEnds();
-    void everyStepBeepsWithOneEntry();
     void arrowKeysInTheList();
     void scrollBarStopsAtItsEnds();
     void ampersandShowsLiterally();
@@ -57,7 +54,7 @@ void TestNavigation::expectShowing(int entry, int count)
     QCOMPARE(scroll->value(), entry);
     QCOMPARE(scroll->minimum(), 1);
     QCOMPARE(scroll->maximum(), count);
-    QCOMPARE(f->control<QAbstractItemView>(QStringLiteral("List_Grid"))->currentIndex().row(), entry - 1);
+    QCOMPARE(f->control<QListView>(QStringLiteral("List_Grid"))->currentIndex().row(), entry - 1);
     // The raised look follows the term.
     QCOMPARE(f->control<QLabel>(QStringLiteral("Label2"))->text(),
              f->control<QLabel>(QStringLiteral("Lbl_Begrip"))->text());
@@ -78,23 +75,63 @@ void TestNavigation::expectShowing(int entry, int count)
     }
 }
 
-void TestNavigation::nextFromEntryFive()
+void TestNavigation::steps_data()
 {
-    startWith(1250);
-    goTo(5);
-    expectShowing(5);
-    f->window->NextRecord();
-    expectShowing(6);
-    f->window->PreviousRecord();
-    expectShowing(5);
-    QCOMPARE(f->platform.beeps, 0);
+    QTest::addColumn<int>("entries");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<QString>("how"); // a function key, or a button's caption
+    QTest::addColumn<int>("to");
+    QTest::addColumn<bool>("beeps"); // and changes nothing
+
+    QTest::newRow("F6 from entry 5") << 1250 << 5 << "F6" << 6 << false;
+    QTest::newRow("F5 from entry 6") << 1250 << 6 << "F5" << 5 << false;
+    QTest::newRow("< from entry 900") << 1250 << 900 << "<" << 1 << false;
+    QTest::newRow("> from entry 900") << 1250 << 900 << ">" << 1250 << false;
+    QTest::newRow("F7 from entry 900") << 1250 << 900 << "F7" << 1 << false;
+    QTest::newRow("F8 from entry 900") << 1250 << 900 << "F8" << 1250 << false;
+    // One step from an end, F7 and F8 still go to the end.
+    QTest::newRow("F8 from entry 1249") << 1250 << 1249 << "F8" << 1250 << false;
+    QTest::newRow("F7 from entry 2") << 1250 << 2 << "F7" << 1 << false;
+    // At either end, or with one entry, a step that would leave beeps.
+    QTest::newRow("F5 at the first") << 1250 << 1 << "F5" << 1 << true;
+    QTest::newRow("< at the first") << 1250 << 1 << "<" << 1 << true;
+    QTest::newRow("F7 at the first") << 1250 << 1 << "F7" << 1 << true;
+    QTest::newRow("F6 at the last") << 1250 << 1250 << "F6" << 1250 << true;
+    QTest::newRow("> at the last") << 1250 << 1250 << ">" << 1250 << true;
+    QTest::newRow("F8 at the last") << 1250 << 1250 << "F8" << 1250 << true;
+    for (const char *how : {"F5", "F6", "F7", "F8", "<", ">"})
+        QTest::addRow("%s with one entry", how) << 1 << 1 << how << 1 << true;
+}
+
+// Every step, by key or button: it shows the entry it goes to everywhere, or
+// at an end beeps and changes nothing.
+void TestNavigation::steps()
+{
+    QFETCH(int, entries);
+    QFETCH(int, from);
+    QFETCH(QString, how);
+    QFETCH(int, to);
+    QFETCH(bool, beeps);
+    startWith(entries);
+    goTo(from);
+    if (how == u"<")
+        QTest::mouseClick(f->control<QPushButton>(QStringLiteral("Knp_EersteRecord")), Qt::LeftButton);
+    else if (how == u">")
+        QTest::mouseClick(f->control<QPushButton>(QStringLiteral("Knp_LaatsteRecord")), Qt::LeftButton);
+    else
+        QTest::keyClick(f->window->windowHandle(), Qt::Key(Qt::Key_F1 - 1 + how.mid(1).toInt()));
+    expectShowing(to, entries);
+    QCOMPARE(f->platform.beeps, beeps ? 1 : 0);
+    if (to == 1)
+        QCOMPARE(f->control<QScrollBar>(QStringLiteral("HScroll_Record"))->value(),
+                 f->control<QScrollBar>(QStringLiteral("HScroll_Record"))->minimum());
 }
 
 void TestNavigation::listRowClicked()
 {
     startWith(1250);
     goTo(900);
-    auto *list = f->control<QAbstractItemView>(QStringLiteral("List_Grid"));
+    auto *list = f->control<QListView>(QStringLiteral("List_Grid"));
     const QModelIndex row41 = list->model()->index(41, 0);
     list->scrollTo(row41);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(row41).center());
@@ -118,69 +155,11 @@ void TestNavigation::scrollBarMovedAndDragged()
     expectShowing(700);
 }
 
-void TestNavigation::firstAndLastFromTheMiddle()
-{
-    startWith(1250);
-    goTo(900);
-    QTest::mouseClick(f->control<QPushButton>(QStringLiteral("Knp_EersteRecord")), Qt::LeftButton);
-    expectShowing(1);
-    QCOMPARE(f->control<QScrollBar>(QStringLiteral("HScroll_Record"))->value(),
-             f->control<QScrollBar>(QStringLiteral("HScroll_Record"))->minimum());
-    QTest::mouseClick(f->control<QPushButton>(QStringLiteral("Knp_LaatsteRecord")), Qt::LeftButton);
-    expectShowing(1250);
-    f->window->FirstRecord();
-    expectShowing(1);
-    f->window->LastRecord();
-    expectShowing(1250);
-    QCOMPARE(f->platform.beeps, 0);
-}
-
-// One step from an end, F7 and F8 still go to the end without a beep.
-void TestNavigation::firstAndLastFromBesideTheEnds()
-{
-    startWith(1250);
-    goTo(1249);
-    QTest::keyClick(f->window->windowHandle(), Qt::Key_F8);
-    expectShowing(1250);
-    goTo(2);
-    QTest::keyClick(f->window->windowHandle(), Qt::Key_F7);
-    expectShowing(1);
-    QCOMPARE(f->platform.beeps, 0);
-}
-
-void TestNavigation::beepsAtBothEnds()
-{
-    startWith(1250);
-    goTo(1);
-    f->window->PreviousRecord();
-    QTest::mouseClick(f->control<QPushButton>(QStringLiteral("Knp_EersteRecord")), Qt::LeftButton);
-    QCOMPARE(f->platform.beeps, 2);
-    expectShowing(1);
-
-    goTo(1250);
-    f->window->NextRecord();
-    QTest::mouseClick(f->control<QPushButton>(QStringLiteral("Knp_LaatsteRecord")), Qt::LeftButton);
-    QCOMPARE(f->platform.beeps, 4);
-    expectShowing(1250);
-}
-
-void TestNavigation::everyStepBeepsWithOneEntry()
-{
-    startWith(1);
-    expectShowing(1, 1);
-    f->window->PreviousRecord();
-    f->window->NextRecord();
-    f->window->FirstRecord();
-    f->window->LastRecord();
-    QCOMPARE(f->platform.beeps, 4);
-    expectShowing(1, 1);
-}
-
 void TestNavigation::arrowKeysInTheList()
 {
     startWith(1250);
     goTo(20);
-    auto *list = f->control<QAbstractItemView>(QStringLiteral("List_Grid"));
+    auto *list = f->control<QListView>(QStringLiteral("List_Grid"));
     list->setFocus();
     QTest::keyClick(list, Qt::Key_Down);
     expectShowing(21);
@@ -236,7 +215,7 @@ void TestNavigation::emptyGlossary()
     QCOMPARE(f->control<QLabel>(QStringLiteral("Lbl_CurrRecord"))->text(),
              QStringLiteral("Niets aanwezig in deze begrippenlijst."));
     QCOMPARE(f->control<QScrollBar>(QStringLiteral("HScroll_Record"))->value(), 1);
-    QCOMPARE(f->control<QAbstractItemView>(QStringLiteral("List_Grid"))->model()->rowCount(), 0);
+    QCOMPARE(f->control<QListView>(QStringLiteral("List_Grid"))->model()->rowCount(), 0);
     QVERIFY(f->control<QLabel>(QStringLiteral("Label2"))->isHidden());
 
     f->window->PreviousRecord();
@@ -309,7 +288,7 @@ void TestNavigation::listRowOutsideTheListIsPassedOver()
 {
     startWith(1250);
     goTo(5);
-    auto *list = f->control<QAbstractItemView>(QStringLiteral("List_Grid"));
+    auto *list = f->control<QListView>(QStringLiteral("List_Grid"));
     for (int entry : {0, -3, 1251, 32769}) {
         f->state.CurrRecord = entry;
         f->window->SyncListIndex();

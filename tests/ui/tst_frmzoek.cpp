@@ -1,12 +1,21 @@
-#include "tests/support/modal.h"
-#include "ui/search/frmzoek.h"
+// The search dialog on its own, shown as the program shows it, and worked as
+// a user works it; and its showing through the real dialogs, modal.
 
+#include "tests/support/fakeplatform.h"
+#include "ui/search/frmzoek.h"
+#include "ui/widgets/designfonts.h"
+#include "ui/windows/dialogs.h"
+
+#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
 
 using namespace Woord;
-using Woord::Test::whenModalOpens;
 
 namespace {
 
@@ -16,14 +25,22 @@ struct Answer {
     QString text;
 };
 
-// Opens the dialog with the caller's values `fromStart` and `text`, lets
-// `act` work the dialog, and returns what GetSearchStr gave back.
-Answer ask(std::function<void(FrmZoek *)> act, bool fromStart = false, const QString &text = QStringLiteral("oud"),
-           std::function<void()> help = {})
+// Shows a new dialog, lets `act` work it, and gives what it asked for.
+Answer ask(const std::function<void(FrmZoek *)> &act, std::function<void()> help = {})
 {
-    whenModalOpens<FrmZoek>(std::move(act));
-    Answer answer{false, fromStart, text};
-    answer.result = FrmZoek::GetSearchStr(answer.fromStart, answer.text, help);
+    static const DesignFonts fonts;
+    FrmZoek dialog(fonts, std::move(help));
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    if (!QTest::qWaitForWindowActive(&dialog))
+        QTest::qFail("the search dialog did not become active", __FILE__, __LINE__);
+    act(&dialog);
+    Answer answer;
+    if (dialog.request()) {
+        answer = {true, dialog.request()->fromStart, dialog.request()->text};
+        if (dialog.isVisible())
+            QTest::qFail("a find button left the dialog open", __FILE__, __LINE__);
+    }
     return answer;
 }
 
@@ -54,6 +71,7 @@ private slots:
     void f1AsksForHelpAndStaysOpen();
     void f1WithModifiersAsksForHelp_data();
     void f1WithModifiersAsksForHelp();
+    void shownModallyLeavesTheCallersValues();
 };
 
 void TestFrmZoek::enterFindsFromTheStart()
@@ -69,14 +87,12 @@ void TestFrmZoek::enterFindsFromTheStart()
 
 void TestFrmZoek::findNextFromTheCurrent()
 {
-    const Answer answer = ask(
-        [](FrmZoek *dialog) {
-            type(dialog, QStringLiteral("byte"));
-            QTest::keyClick(dialog->windowHandle(), Qt::Key_V, Qt::AltModifier);
-            // An access key presses its button the way a click does, a moment later.
-            QTRY_VERIFY(!dialog->isVisible());
-        },
-        true);
+    const Answer answer = ask([](FrmZoek *dialog) {
+        type(dialog, QStringLiteral("byte"));
+        QTest::keyClick(dialog->windowHandle(), Qt::Key_V, Qt::AltModifier);
+        // An access key presses its button the way a click does, a moment later.
+        QTRY_VERIFY(!dialog->isVisible());
+    });
     QVERIFY(answer.result);
     QVERIFY(!answer.fromStart);
     QCOMPARE(answer.text, QStringLiteral("byte"));
@@ -91,27 +107,24 @@ void TestFrmZoek::cancelLeavesTheCallersValues_data()
     QTest::newRow("closing the window") << 3;
 }
 
+// Every way of closing the window but a find button asks for nothing.
 void TestFrmZoek::cancelLeavesTheCallersValues()
 {
     QFETCH(int, how);
-    const Answer answer = ask(
-        [how](FrmZoek *dialog) {
-            type(dialog, QStringLiteral("nieuw"));
-            if (how == 0)
-                QTest::keyClick(dialog->findChild<QLineEdit *>(QStringLiteral("txtFindWhat")), Qt::Key_Escape);
-            else if (how == 1)
-                QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdCancel")), Qt::LeftButton);
-            else if (how == 2)
-                QTest::keyClick(dialog->windowHandle(), Qt::Key_A, Qt::AltModifier);
-            if (how != 3)
-                QTRY_VERIFY(!dialog->isVisible());
-            else
-                dialog->close();
-        },
-        true, QStringLiteral("oud"));
+    const Answer answer = ask([how](FrmZoek *dialog) {
+        type(dialog, QStringLiteral("nieuw"));
+        if (how == 0)
+            QTest::keyClick(dialog->findChild<QLineEdit *>(QStringLiteral("txtFindWhat")), Qt::Key_Escape);
+        else if (how == 1)
+            QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdCancel")), Qt::LeftButton);
+        else if (how == 2)
+            QTest::keyClick(dialog->windowHandle(), Qt::Key_A, Qt::AltModifier);
+        if (how != 3)
+            QTRY_VERIFY(!dialog->isVisible());
+        else
+            dialog->close();
+    });
     QVERIFY(!answer.result);
-    QVERIFY(answer.fromStart);
-    QCOMPARE(answer.text, QStringLiteral("oud"));
 }
 
 void TestFrmZoek::emptyAndSpacedTexts()
@@ -198,7 +211,7 @@ void TestFrmZoek::f1AsksForHelpAndStaysOpen()
             QVERIFY(dialog->isVisible());
             QTest::keyClick(dialog->findChild<QLineEdit *>(QStringLiteral("txtFindWhat")), Qt::Key_Return);
         },
-        false, QString(), [&helps] { ++helps; });
+        [&helps] { ++helps; });
     QCOMPARE(helps, 1);
     QVERIFY(answer.result);
     QCOMPARE(answer.text, QStringLiteral("help"));
@@ -233,10 +246,39 @@ void TestFrmZoek::f1WithModifiersAsksForHelp()
             stayedOpen = dialog->isVisible();
             dialog->reject();
         },
-        false, QString(), withHelp ? std::function<void()>([&helps] { ++helps; }) : std::function<void()>());
+        withHelp ? std::function<void()>([&helps] { ++helps; }) : std::function<void()>());
     QVERIFY(stayedOpen);
     QCOMPARE(helps, withHelp ? 1 : 0);
     QVERIFY(!answer.result);
+}
+
+// Shown modally through the real dialogs: a find button gives the caller
+// its text and where to start; a cancel leaves the caller's own values.
+void TestFrmZoek::shownModallyLeavesTheCallersValues()
+{
+    Test::FakePlatform platform;
+    const DesignFonts fonts;
+    ModalDialogs dialogs(platform, fonts);
+    const auto answerWith = [](const QString &button, const QString &text) {
+        // Run inside the dialog's own event loop, which shows it first.
+        QTimer::singleShot(0, qApp, [button, text] {
+            auto *dialog = qobject_cast<FrmZoek *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            QTest::keyClicks(dialog->findChild<QLineEdit *>(QStringLiteral("txtFindWhat")), text);
+            dialog->findChild<QPushButton *>(button)->click();
+        });
+    };
+    bool fromStart = true;
+    QString text = QStringLiteral("oud");
+    answerWith(QStringLiteral("cmdCancel"), QStringLiteral("nieuw"));
+    QVERIFY(!dialogs.GetSearchStr(fromStart, text));
+    QVERIFY(fromStart);
+    QCOMPARE(text, QStringLiteral("oud"));
+
+    answerWith(QStringLiteral("cmdFindNext"), QStringLiteral("nieuw"));
+    QVERIFY(dialogs.GetSearchStr(fromStart, text));
+    QVERIFY(!fromStart);
+    QCOMPARE(text, QStringLiteral("nieuw"));
 }
 
 QTEST_MAIN(TestFrmZoek)

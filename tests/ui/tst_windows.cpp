@@ -2,9 +2,9 @@
 #include "core/windows/countrycodes.h"
 #include "core/windows/shortcutkeys.h"
 #include "tests/support/mainwindowfixture.h"
-#include "tests/support/modal.h"
 #include "ui/widgets/centerform.h"
-#include "ui/widgets/designfonts.h"
+#include "ui/widgets/designlayout.h"
+#include "ui/windows/dialogs.h"
 #include "ui/windows/frmabout3d.h"
 #include "ui/windows/frmlandencodes.h"
 #include "ui/windows/frmsneltoetsen.h"
@@ -18,10 +18,13 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QScreen>
+#include <QTimer>
+
+#include <memory>
+#include <type_traits>
 
 using namespace Woord;
 using Woord::Test::MainWindowTest;
-using Woord::Test::whenModalOpens;
 
 class TestWindows : public MainWindowTest
 {
@@ -55,8 +58,14 @@ private slots:
     void shortcutLines();
     void shortcutWindow();
 
+    void realWindowsAreModalOverTheMainWindow();
+
 private:
     void start(int entries);
+    // The window the main window just asked its dialogs to show, shown here
+    // as they show it: over the main window, which takes no input meanwhile.
+    template<typename T>
+    std::unique_ptr<T> open();
     QAction *menuItem(const QString &menu, int index) const { return f->menuItem(menu, index); }
     QColor colour(QLabel *label) const { return label->palette().color(QPalette::Active, QPalette::WindowText); }
 };
@@ -64,6 +73,32 @@ private:
 void TestWindows::start(int entries)
 {
     QVERIFY(f->startShown(entries));
+}
+
+template<typename T>
+std::unique_ptr<T> TestWindows::open()
+{
+    std::unique_ptr<T> window;
+    const auto help = [this] { f->window->OpenHelpFile(); };
+    if constexpr (std::is_same_v<T, FrmAbout3D>) {
+        if (f->dialogs.abouts.isEmpty())
+            QTest::qFail("the About window was not asked for", __FILE__, __LINE__);
+        window = std::make_unique<T>(f->platform, f->fonts,
+                                     f->dialogs.abouts.isEmpty() ? AboutValues() : f->dialogs.abouts.last(), help,
+                                     f->window.get());
+    } else {
+        const QString asked
+            = std::is_same_v<T, FrmLandenCodes> ? QStringLiteral("countryCodes") : QStringLiteral("shortcutKeys");
+        if (f->dialogs.shown.value(f->dialogs.shown.size() - 1) != asked)
+            QTest::qFail(qPrintable(asked + QStringLiteral(" was not asked for")), __FILE__, __LINE__);
+        window = std::make_unique<T>(f->fonts, f->window.get());
+    }
+    window->setWindowModality(Qt::ApplicationModal);
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    if (!QTest::qWaitForWindowActive(window.get()))
+        QTest::qFail("the window did not become active", __FILE__, __LINE__);
+    return window;
 }
 
 void TestWindows::aboutLabels_data()
@@ -78,7 +113,10 @@ void TestWindows::aboutLabels()
     QFETCH(int, entries);
     start(entries);
     bool opened = false;
-    whenModalOpens<FrmAbout3D>([&opened, entries](FrmAbout3D *about) {
+    QTest::keySequence(f->window->windowHandle(), QKeySequence(Qt::CTRL | Qt::Key_I));
+    {
+        const auto openedWindow = open<FrmAbout3D>();
+        FrmAbout3D *about = openedWindow.get();
         opened = true;
         QCOMPARE(about->windowTitle(), QStringLiteral("Woordorakelaar v1.0"));
         QVERIFY(about->windowFlags() & Qt::FramelessWindowHint);
@@ -107,34 +145,29 @@ void TestWindows::aboutLabels()
         QCOMPARE(cursor.hotSpot(), QPoint(13, 5));
         // The one-line texts keep their places, or grow to both sides where
         // the text is wider: whole and centred on the place.
-        const struct {
-            const char *name;
-            QRect twips;
-        } lines[] = {{"Lbl_AboutKop", {285, 4710, 6075, 270}},
-                     {"Lbl_DatabaseDatum", {4515, 3900, 3420, 270}},
-                     {"Lbl_AantalBegrippenInDatabase", {4995, 4245, 2745, 270}}};
-        for (const auto &line : lines) {
-            auto *label = about->findChild<QLabel *>(QString::fromLatin1(line.name));
-            const QRect place
-                = DesignFonts::twips(line.twips.x(), line.twips.y(), line.twips.width(), line.twips.height());
+        for (const char16_t *name : {u"Lbl_AboutKop", u"Lbl_DatabaseDatum", u"Lbl_AantalBegrippenInDatabase"}) {
+            auto *label = about->findChild<QLabel *>(QString::fromUtf16(name));
+            const QRect place = DesignLayout::find(DesignLayout::frmAbout3D, name)->pixels();
             const int needed = label->fontMetrics().horizontalAdvance(label->text()) + 2;
             QCOMPARE(label->width(), std::max(needed, place.width()));
-            QVERIFY2(qAbs(label->geometry().center().x() - place.center().x()) <= 1, line.name);
+            QVERIFY2(qAbs(label->geometry().center().x() - place.center().x()) <= 1, qPrintable(label->objectName()));
             QCOMPARE(label->y(), place.y());
             QCOMPARE(label->height(), place.height());
         }
         const QRect screen = about->screen()->geometry();
         QVERIFY(qAbs(about->frameGeometry().center().x() - screen.center().x()) <= 1);
         about->accept();
-    });
-    QTest::keySequence(f->window->windowHandle(), QKeySequence(Qt::CTRL | Qt::Key_I));
+    }
     QVERIFY(opened);
 }
 
 void TestWindows::aboutLinkColours()
 {
     start(3);
-    whenModalOpens<FrmAbout3D>([this](FrmAbout3D *about) {
+    menuItem(QStringLiteral("mnu_info"), 0)->trigger();
+    {
+        const auto openedWindow = open<FrmAbout3D>();
+        FrmAbout3D *about = openedWindow.get();
         // Moves go through the window, as the real mouse's do.
         const auto moveOver = [about](QWidget *widget, QPoint at) {
             QTest::mouseMove(about->windowHandle(), widget->mapTo(about, at));
@@ -167,8 +200,7 @@ void TestWindows::aboutLinkColours()
         moveOver(about, QPoint(1, 1));
         QCOMPARE(colour(mail), buttonText);
         about->accept();
-    });
-    menuItem(QStringLiteral("mnu_info"), 0)->trigger();
+    }
 }
 
 // At scale 1 the picture is drawn pixel for pixel: beside the texts, where
@@ -177,7 +209,10 @@ void TestWindows::aboutPicture()
 {
     start(3);
     int checked = 0;
-    whenModalOpens<FrmAbout3D>([&checked](FrmAbout3D *about) {
+    menuItem(QStringLiteral("mnu_info"), 0)->trigger();
+    {
+        const auto openedWindow = open<FrmAbout3D>();
+        FrmAbout3D *about = openedWindow.get();
         QCOMPARE(about->devicePixelRatioF(), 1.0);
         const QImage shot = about->grab().toImage().convertToFormat(QImage::Format_RGB32);
         const QImage picture = QImage(QStringLiteral(":/about.bmp")).convertToFormat(QImage::Format_RGB32);
@@ -188,21 +223,22 @@ void TestWindows::aboutPicture()
                 differing += shot.pixel(x, y) != picture.pixel(x, y);
         QCOMPARE(differing, 0);
         about->accept();
-    });
-    menuItem(QStringLiteral("mnu_info"), 0)->trigger();
+    }
     QCOMPARE(checked, 1600);
 }
 
 void TestWindows::aboutLinksOpenTheirTargets()
 {
     start(3);
-    whenModalOpens<FrmAbout3D>([](FrmAbout3D *about) {
+    menuItem(QStringLiteral("mnu_info"), 0)->trigger();
+    {
+        const auto openedWindow = open<FrmAbout3D>();
+        FrmAbout3D *about = openedWindow.get();
         QTest::mouseClick(about->findChild<QLabel *>(QStringLiteral("Lbl_URL")), Qt::LeftButton);
         QTest::mouseClick(about->findChild<QLabel *>(QStringLiteral("Lbl_Email")), Qt::LeftButton);
         QVERIFY(about->isVisible()); // clicking a link keeps the window open
         about->accept();
-    });
-    menuItem(QStringLiteral("mnu_info"), 0)->trigger();
+    }
     const QStringList targets{
         QStringLiteral("https://www.wlk-velde.example/"),
         QStringLiteral("mailto:info@wlk-velde.example?subject=Woordorakelaar v1.0.4&body=Hallo,")};
@@ -211,13 +247,15 @@ void TestWindows::aboutLinksOpenTheirTargets()
 
     // Where no browser or mail program opens them, the user is told which.
     f->platform.failOpen = true;
-    whenModalOpens<FrmAbout3D>([](FrmAbout3D *about) {
+    menuItem(QStringLiteral("mnu_info"), 0)->trigger();
+    {
+        const auto openedWindow = open<FrmAbout3D>();
+        FrmAbout3D *about = openedWindow.get();
         QTest::mouseClick(about->findChild<QLabel *>(QStringLiteral("Lbl_URL")), Qt::LeftButton);
         QTest::mouseClick(about->findChild<QLabel *>(QStringLiteral("Lbl_Email")), Qt::LeftButton);
         QVERIFY(about->isVisible());
         about->accept();
-    });
-    menuItem(QStringLiteral("mnu_info"), 0)->trigger();
+    }
     QCOMPARE(f->platform.messages,
              (QList<Message>{Links::openFailed(QStringLiteral("Woordorakelaar v1.0"), targets.at(0)),
                              Links::openFailed(QStringLiteral("Woordorakelaar v1.0"), targets.at(1))}));
@@ -227,7 +265,10 @@ void TestWindows::aboutKeysAndModality()
 {
     start(3);
     bool closedByEnter = false;
-    whenModalOpens<FrmAbout3D>([this, &closedByEnter](FrmAbout3D *about) {
+    menuItem(QStringLiteral("mnu_info"), 0)->trigger();
+    {
+        const auto openedWindow = open<FrmAbout3D>();
+        FrmAbout3D *about = openedWindow.get();
         QCOMPARE(QApplication::activeModalWidget(), about);
         QVERIFY(about->isModal());
         // F1 opens the help (here: its message, as there is no help file) and
@@ -237,8 +278,7 @@ void TestWindows::aboutKeysAndModality()
         QCOMPARE(f->platform.messages.size(), 1);
         QTest::keyClick(about->windowHandle(), Qt::Key_Return);
         closedByEnter = !about->isVisible();
-    });
-    menuItem(QStringLiteral("mnu_info"), 0)->trigger();
+    }
     QVERIFY(closedByEnter);
     // Unloaded when closed: nothing of it is left.
     QVERIFY(f->window->findChildren<FrmAbout3D *>().isEmpty());
@@ -259,12 +299,14 @@ void TestWindows::aboutHelpKeyWithModifiers()
     QFETCH(Qt::KeyboardModifiers, modifiers);
     start(3);
     bool stayedOpen = false;
-    whenModalOpens<FrmAbout3D>([&stayedOpen, modifiers](FrmAbout3D *about) {
+    menuItem(QStringLiteral("mnu_info"), 0)->trigger();
+    {
+        const auto openedWindow = open<FrmAbout3D>();
+        FrmAbout3D *about = openedWindow.get();
         QTest::keyClick(about->windowHandle(), Qt::Key_F1, modifiers);
         stayedOpen = about->isVisible();
         about->accept();
-    });
-    menuItem(QStringLiteral("mnu_info"), 0)->trigger();
+    }
     QVERIFY(stayedOpen);
     // No help file in the program folder: the help's message says so.
     QCOMPARE(f->platform.messages.size(), 1);
@@ -274,13 +316,15 @@ void TestWindows::aboutEscapeDoesNothing()
 {
     start(3);
     bool stayedOpen = false;
-    whenModalOpens<FrmAbout3D>([&stayedOpen](FrmAbout3D *about) {
+    menuItem(QStringLiteral("mnu_info"), 0)->trigger();
+    {
+        const auto openedWindow = open<FrmAbout3D>();
+        FrmAbout3D *about = openedWindow.get();
         QTest::keyClick(about->windowHandle(), Qt::Key_Escape);
         QTest::keyClick(about->findChild<QPushButton *>(QStringLiteral("Knp_About")), Qt::Key_Escape);
         stayedOpen = about->isVisible();
         about->accept();
-    });
-    menuItem(QStringLiteral("mnu_info"), 0)->trigger();
+    }
     QVERIFY(stayedOpen);
 }
 
@@ -303,7 +347,10 @@ void TestWindows::aboutLinkOpensOnAClickOnly()
     QFETCH(QString, releasedOver);
     QFETCH(bool, opens);
     start(3);
-    whenModalOpens<FrmAbout3D>([&](FrmAbout3D *about) {
+    menuItem(QStringLiteral("mnu_info"), 0)->trigger();
+    {
+        const auto openedWindow = open<FrmAbout3D>();
+        FrmAbout3D *about = openedWindow.get();
         auto *pressed = about->findChild<QLabel *>(link);
         QWidget *target = releasedOver.isEmpty() ? about : about->findChild<QWidget *>(releasedOver);
         const QPoint down = pressed->mapTo(about, pressed->rect().center());
@@ -314,8 +361,7 @@ void TestWindows::aboutLinkOpensOnAClickOnly()
         QTest::mouseMove(about->windowHandle(), up);
         QTest::mouseRelease(about->windowHandle(), Qt::LeftButton, {}, up);
         about->accept();
-    });
-    menuItem(QStringLiteral("mnu_info"), 0)->trigger();
+    }
     QCOMPARE(f->platform.opened.size(), opens ? 1 : 0);
 }
 
@@ -328,15 +374,17 @@ void TestWindows::aboutShowsTheDateAsStored()
     f->window->show();
     QVERIFY(QTest::qWaitForWindowActive(f->window.get()));
     bool opened = false;
-    whenModalOpens<FrmAbout3D>([&opened](FrmAbout3D *about) {
+    QTest::keySequence(f->window->windowHandle(), QKeySequence(Qt::CTRL | Qt::Key_I));
+    {
+        const auto openedWindow = open<FrmAbout3D>();
+        FrmAbout3D *about = openedWindow.get();
         opened = true;
         auto *date = about->findChild<QLabel *>(QStringLiteral("Lbl_DatabaseDatum"));
         QAccessibleInterface *heard = QAccessible::queryAccessibleInterface(date);
         QVERIFY(heard);
         QCOMPARE(heard->text(QAccessible::Name), QStringLiteral("Begrippenlijst laatst bijgewerkt op: 01/&lt;"));
         about->accept();
-    });
-    QTest::keySequence(f->window->windowHandle(), QKeySequence(Qt::CTRL | Qt::Key_I));
+    }
     QVERIFY(opened);
 }
 
@@ -351,7 +399,8 @@ void TestWindows::outlineShapeEdges()
     white.setColor(QPalette::Window, Qt::white);
     surface.setPalette(white);
     const QColor grey(224, 224, 224);
-    auto *shape = new OutlineShape(grey, &surface);
+    auto *shape = new OutlineShape(&surface);
+    shape->setColour(grey);
     shape->setGeometry(5, 5, 20, 10);
     const QImage image = surface.grab().toImage();
     const QPoint edges[] = {{5, 5}, {24, 5}, {5, 14}, {24, 14}, {15, 5}, {15, 14}, {5, 10}, {24, 10}};
@@ -374,7 +423,7 @@ void TestWindows::aboutLinksTakeTheButtonTextColour()
     theme.setColor(QPalette::WindowText, QColor(40, 50, 60));
     QApplication::setPalette(theme);
 
-    FrmAbout3D about(f->platform, AboutValues{QStringLiteral("Woordorakelaar v1.0"), 4, QString(), 0}, {});
+    FrmAbout3D about(f->platform, f->fonts, AboutValues{QStringLiteral("Woordorakelaar v1.0"), 4, QString(), 0}, {});
     about.show();
     QVERIFY(QTest::qWaitForWindowExposed(&about));
     QTest::mouseMove(about.windowHandle(), QPoint(270, 60));
@@ -386,7 +435,8 @@ void TestWindows::aboutLinksTakeTheButtonTextColour()
 // whole.
 void TestWindows::aboutNoticeFitsItsBox()
 {
-    const FrmAbout3D about(f->platform, AboutValues{QStringLiteral("Woordorakelaar v1.0"), 4, QString(), 0}, {});
+    const FrmAbout3D about(f->platform, f->fonts, AboutValues{QStringLiteral("Woordorakelaar v1.0"), 4, QString(), 0},
+                           {});
     auto *notice = about.findChild<QLabel *>(QStringLiteral("Lbl_AboutWarning"));
     QVERIFY(notice->minimumSizeHint().width() <= notice->width());
     const int needed = notice->heightForWidth(notice->width());
@@ -409,7 +459,10 @@ void TestWindows::countryCodesEnterInTheList()
     QFETCH(int, downs);
     start(3);
     bool closed = false;
-    whenModalOpens<FrmLandenCodes>([&closed, key, downs](FrmLandenCodes *codes) {
+    menuItem(QStringLiteral("mnu_extra"), 0)->trigger();
+    {
+        const auto openedWindow = open<FrmLandenCodes>();
+        FrmLandenCodes *codes = openedWindow.get();
         auto *list = codes->findChild<QListWidget *>(QStringLiteral("Lst_LandenCodes"));
         // From the button, which has the focus at first, to the list.
         QTest::keyClick(codes->windowHandle(), Qt::Key_Tab);
@@ -432,8 +485,7 @@ void TestWindows::countryCodesEnterInTheList()
                         key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
         QTRY_VERIFY_WITH_TIMEOUT(!codes->isVisible(), 2000);
         closed = true;
-    });
-    menuItem(QStringLiteral("mnu_extra"), 0)->trigger();
+    }
     QVERIFY(closed);
 }
 
@@ -464,7 +516,10 @@ void TestWindows::countryCodesWindow()
     f->window->move(0, 0);
     for (int opening = 0; opening < 2; ++opening) {
         bool checked = false;
-        whenModalOpens<FrmLandenCodes>([this, &checked](FrmLandenCodes *codes) {
+        menuItem(QStringLiteral("mnu_extra"), 0)->trigger();
+        {
+            const auto openedWindow = open<FrmLandenCodes>();
+            FrmLandenCodes *codes = openedWindow.get();
             QCOMPARE(codes->windowTitle(), QStringLiteral("Landencodes"));
             // A title bar with the caption and no icon: not the main window's.
             QVERIFY(!f->window->windowIcon().isNull());
@@ -488,8 +543,7 @@ void TestWindows::countryCodesWindow()
             QTest::keyClick(codes->windowHandle(), Qt::Key_Space);
             QTRY_VERIFY(!codes->isVisible());
             checked = true;
-        });
-        menuItem(QStringLiteral("mnu_extra"), 0)->trigger();
+        }
         QVERIFY(checked);
     }
 }
@@ -513,7 +567,10 @@ void TestWindows::shortcutWindow()
     f->window->move(0, 0);
     for (int opening = 0; opening < 2; ++opening) {
         bool checked = false;
-        whenModalOpens<FrmSneltoetsen>([&checked](FrmSneltoetsen *keys) {
+        menuItem(QStringLiteral("mnu_help"), 4)->trigger();
+        {
+            const auto openedWindow = open<FrmSneltoetsen>();
+            FrmSneltoetsen *keys = openedWindow.get();
             QCOMPARE(keys->windowTitle(), QStringLiteral("Sneltoetsen"));
             const QRect screen = keys->screen()->geometry();
             QVERIFY(qAbs(keys->frameGeometry().center().x() - screen.center().x()) <= 4);
@@ -529,8 +586,7 @@ void TestWindows::shortcutWindow()
             QVERIFY(keys->isVisible());
             QTest::keyClick(keys->windowHandle(), Qt::Key_Return);
             checked = !keys->isVisible();
-        });
-        menuItem(QStringLiteral("mnu_help"), 4)->trigger();
+        }
         QVERIFY(checked);
     }
     QVERIFY(f->platform.messages.isEmpty());
@@ -557,6 +613,35 @@ void TestWindows::centerForm()
     CenterForm(&form);
     QCOMPARE(form.pos(), screen.topLeft() + QPoint(widthLess / 2, heightLess / 2));
     QCOMPARE(form.size(), QSize(screen.width() - widthLess, screen.height() - heightLess));
+}
+
+// The real dialogs show each window modally over the main window, and the
+// call returns when it is closed.
+void TestWindows::realWindowsAreModalOverTheMainWindow()
+{
+    start(3);
+    ModalDialogs dialogs(f->platform, f->fonts);
+    dialogs.setOwner(f->window.get());
+    QStringList seen;
+    const auto closeWhenOpen = [&seen, this] {
+        // Inside the window's own event loop, which shows it first.
+        QTimer::singleShot(0, qApp, [&seen, this] {
+            QWidget *modal = QApplication::activeModalWidget();
+            QVERIFY(modal);
+            QCOMPARE(modal->parentWidget(), f->window.get());
+            seen.append(modal->objectName());
+            modal->close();
+        });
+    };
+    closeWhenOpen();
+    dialogs.showAbout({QStringLiteral("Woordorakelaar v1.0"), 4, QStringLiteral("09/12/2026"), 3});
+    closeWhenOpen();
+    dialogs.showCountryCodes();
+    closeWhenOpen();
+    dialogs.showShortcutKeys();
+    QCOMPARE(seen,
+             (QStringList{QStringLiteral("FrmAbout3D"), QStringLiteral("FrmLandenCodes"),
+                          QStringLiteral("FrmSneltoetsen")}));
 }
 
 QTEST_MAIN(TestWindows)

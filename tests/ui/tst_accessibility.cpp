@@ -5,27 +5,26 @@
 
 #include "core/links/links.h"
 #include "tests/support/mainwindowfixture.h"
-#include "tests/support/modal.h"
 #include "ui/platform/qtplatform.h"
 #include "ui/search/frmzoek.h"
 #include "ui/windows/frmabout3d.h"
 #include "ui/windows/frmlandencodes.h"
 #include "ui/windows/frmsneltoetsen.h"
 
-#include <QAbstractItemView>
 #include <QAccessible>
 #include <QLabel>
+#include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QTimer>
 
 #include <functional>
 
 using namespace Woord;
 using namespace Qt::StringLiterals;
 using Woord::Test::MainWindowFixture;
-using Woord::Test::whenModalOpens;
 
 namespace {
 
@@ -195,7 +194,7 @@ void TestAccessibility::recordLabelsFollowTheTerm()
     else if (move == u"Knp_LaatsteRecord"_s)
         QTest::mouseClick(f->control<QPushButton>(move), Qt::LeftButton);
     else if (move == u"List_Grid"_s) {
-        auto *list = f->control<QAbstractItemView>(move);
+        auto *list = f->control<QListView>(move);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(3, 0)).center());
     } else
         f->control<QScrollBar>(move)->setValue(expected);
@@ -401,17 +400,17 @@ std::unique_ptr<QWidget> TestAccessibility::makeWindow(const QString &name)
 {
     std::unique_ptr<QWidget> window;
     if (name == u"FrmZoek"_s)
-        window = std::make_unique<FrmZoek>(std::function<void()>{});
+        window = std::make_unique<FrmZoek>(f->fonts, std::function<void()>{});
     else if (name == u"FrmAbout3D"_s)
-        window = std::make_unique<FrmAbout3D>(f->platform,
+        window = std::make_unique<FrmAbout3D>(f->platform, f->fonts,
                                               AboutValues{f->state.ProgrammaTitel, f->platform.facts.revision,
                                                           f->state.glossary.DatabaseDatum(),
                                                           f->state.glossary.AantalBegrippen()},
                                               std::function<void()>{});
     else if (name == u"FrmLandenCodes"_s)
-        window = std::make_unique<FrmLandenCodes>();
+        window = std::make_unique<FrmLandenCodes>(f->fonts);
     else if (name == u"FrmSneltoetsen"_s)
-        window = std::make_unique<FrmSneltoetsen>();
+        window = std::make_unique<FrmSneltoetsen>(f->fonts);
     if (window) {
         window->show();
         if (!QTest::qWaitForWindowExposed(window.get()))
@@ -510,7 +509,10 @@ void TestAccessibility::messageBoxHasNoDesignNames()
     start(30, 19);
     QtPlatform platform;
     bool seen = false;
-    whenModalOpens<QMessageBox>([this, &seen](QMessageBox *box) {
+    // Inside the message box's own event loop, which shows it first.
+    QTimer::singleShot(0, qApp, [this, &seen] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
         QCOMPARE(accessibleOf(box)->role(), QAccessible::AlertMessage);
         expectNoDesignNames(box);
         seen = true;

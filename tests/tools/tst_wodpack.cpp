@@ -1,161 +1,12 @@
-#include "core/glossary/loader.h"
-#include "tools/dutchorder.h"
-#include "tools/toolfiles.h"
-#include "tools/wodpack.h"
+// The glossary author's tool in the process: reading sources, packing,
+// unpacking and checking glossary files, and reading files only when regular.
 
-#include <QFile>
-#include <QFileInfo>
-#include <QProcess>
-#include <QRandomGenerator>
-#include <QTemporaryDir>
-#include <QTest>
-
-#include <algorithm>
-
-#ifdef Q_OS_UNIX
-#include <sys/socket.h>
-#include <sys/stat.h>
-#include <sys/sysmacros.h>
-#include <sys/un.h>
-#include <unistd.h>
-#endif
+#include "tests/tools/wodtoolsupport.h"
 
 using namespace Woord;
+using namespace Woord::Test;
 
-namespace {
-
-QByteArray source(const QByteArray &entries)
-{
-    return "# datum: 09/12/2026\n" + entries;
-}
-
-struct Run {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-Run wodtool(const QStringList &args)
-{
-    QProcess process;
-    process.start(QStringLiteral(WOORDTOOL_PATH), args);
-    if (!process.waitForFinished(30000)) {
-        process.kill();
-        process.waitForFinished();
-        return {-1, {}, "wodtool did not finish"};
-    }
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-}
-
-QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &bytes)
-{
-    const QString path = dir.filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write a test file");
-    return path;
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// The glossary file of entries given as term and description, in Dutch order.
-QList<WodPack::SourceEntry> sortedEntries(const QStringList &terms, const QStringList &descriptions)
-{
-    QList<WodPack::SourceEntry> entries;
-    for (qsizetype i = 0; i < terms.size(); ++i)
-        entries.append({terms.at(i), descriptions.at(i), 0});
-    std::stable_sort(entries.begin(), entries.end(), [](const WodPack::SourceEntry &a, const WodPack::SourceEntry &b) {
-        return DutchOrder::compare(a.term, b.term) < 0;
-    });
-    return entries;
-}
-
-QStringList termsOf(const QList<WodPack::SourceEntry> &entries)
-{
-    QStringList terms;
-    for (const WodPack::SourceEntry &entry : entries)
-        terms.append(entry.term);
-    return terms;
-}
-
-QStringList descriptionsOf(const QList<WodPack::SourceEntry> &entries)
-{
-    QStringList descriptions;
-    for (const WodPack::SourceEntry &entry : entries)
-        descriptions.append(entry.description);
-    return descriptions;
-}
-
-// A file that check accepts comes back whole through unpack and pack, and a
-// second round changes no byte.
-void verifyLossless(const QByteArray &wod)
-{
-    const WodPack::CheckResult checked = WodPack::check(wod);
-    QVERIFY2(!checked.problem, checked.problem ? qPrintable(checked.problem->toString()) : "");
-    const LoadResult load = LoadDatabase(wod);
-    QList<WodPack::SourceEntry> original;
-    for (qint32 i = 1; i <= load.glossary.AantalBegrippen(); ++i)
-        original.append({load.glossary.Begrip(i), load.glossary.Beschrijving(i), 0});
-
-    const WodPack::UnpackResult unpacked = WodPack::unpack(wod);
-    QVERIFY(!unpacked.problem);
-    const WodPack::ParseResult parsed = WodPack::parseSource(unpacked.text, WodPack::Ordering::MustBeSorted);
-    QVERIFY2(!parsed.problem, parsed.problem ? qPrintable(parsed.problem->toString()) : "");
-    QCOMPARE(termsOf(parsed.source.entries), termsOf(original));
-    QCOMPARE(descriptionsOf(parsed.source.entries), descriptionsOf(original));
-    QCOMPARE(parsed.source.date, checked.date);
-
-    const QByteArray again = WodPack::pack(parsed.source.entries, parsed.source.date);
-    QCOMPARE(WodPack::unpack(again).text, unpacked.text);
-    const WodPack::ParseResult reparsed
-        = WodPack::parseSource(WodPack::unpack(again).text, WodPack::Ordering::MustBeSorted);
-    QCOMPARE(WodPack::pack(reparsed.source.entries, reparsed.source.date), again);
-}
-
-#ifdef Q_OS_UNIX
-// Makes a FIFO, a socket, a folder or a device node at path; false when the
-// machine does not allow it.
-bool makeNonRegular(const QString &kind, const QString &path)
-{
-    const QByteArray name = QFile::encodeName(path);
-    if (kind == QStringLiteral("map"))
-        return QDir().mkdir(path);
-    if (kind == QStringLiteral("FIFO"))
-        return ::mkfifo(name.constData(), 0600) == 0;
-    if (kind == QStringLiteral("apparaat")) // a node like /dev/null's, in the test's own folder
-        return ::mknod(name.constData(), S_IFCHR | 0600, makedev(1, 3)) == 0;
-    if (kind == QStringLiteral("blokapparaat")) // a node like /dev/loop0's
-        return ::mknod(name.constData(), S_IFBLK | 0600, makedev(7, 0)) == 0;
-    if (kind == QStringLiteral("socket")) {
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        if (size_t(name.size()) >= sizeof address.sun_path)
-            return false;
-        std::copy(name.begin(), name.end(), address.sun_path);
-        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-        const bool bound = fd >= 0 && ::bind(fd, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0;
-        if (fd >= 0)
-            ::close(fd); // the socket file stays
-        return bound;
-    }
-    return false;
-}
-
-mode_t typeOf(const QString &path)
-{
-    struct stat info {
-    };
-    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? (info.st_mode & S_IFMT) : 0;
-}
-#endif
-
-} // namespace
-
-class TestWodTool : public QObject
+class TestWodPack : public QObject
 {
     Q_OBJECT
 
@@ -182,19 +33,10 @@ private slots:
     void roundTripIsLossless_data();
     void roundTripIsLossless();
     void roundTripOfRandomGlossaries();
-    void failedPackWritesNothing();
-    void commandLine();
-    void usageMessages_data();
-    void usageMessages();
-    void refusesInputThatIsNoFile_data();
-    void refusesInputThatIsNoFile();
     void readingIsBounded();
-    void refusesTooLargeInputAtOnce();
-    void refusesOutput_data();
-    void refusesOutput();
 };
 
-void TestWodTool::order_data()
+void TestWodPack::order_data()
 {
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("after");
@@ -223,7 +65,7 @@ void TestWodTool::order_data()
                                                  << "één";
 }
 
-void TestWodTool::order()
+void TestWodPack::order()
 {
     QFETCH(QString, before);
     QFETCH(QString, after);
@@ -233,7 +75,7 @@ void TestWodTool::order()
     QCOMPARE(DutchOrder::compare(before, before), 0);
 }
 
-void TestWodTool::sourceProblems_data()
+void TestWodPack::sourceProblems_data()
 {
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<int>("line");
@@ -285,7 +127,7 @@ void TestWodTool::sourceProblems_data()
                                    << QStringLiteral("langer dan 32767");
 }
 
-void TestWodTool::sourceProblems()
+void TestWodPack::sourceProblems()
 {
     QFETCH(QByteArray, text);
     QFETCH(int, line);
@@ -299,7 +141,7 @@ void TestWodTool::sourceProblems()
     QVERIFY2(result.problem->message.contains(message), qPrintable(result.problem->message));
 }
 
-void TestWodTool::tooManyEntries()
+void TestWodPack::tooManyEntries()
 {
     QByteArray text = source({});
     for (int i = 0; i < 32768; ++i)
@@ -322,7 +164,7 @@ void TestWodTool::tooManyEntries()
 
 // Where a problem is, as pack names it, and unpack refusing a file that does
 // not start as a glossary.
-void TestWodTool::problemPlaceAndForeignFile()
+void TestWodPack::problemPlaceAndForeignFile()
 {
     QCOMPARE((WodPack::Problem{2, 0, QStringLiteral("fout")}).toString(), QStringLiteral("regel 2: fout"));
     QCOMPARE((WodPack::Problem{2, 5, QStringLiteral("fout")}).toString(), QStringLiteral("regel 2, teken 5: fout"));
@@ -338,7 +180,7 @@ void TestWodTool::problemPlaceAndForeignFile()
 
 // The longest term and description a glossary holds, a source that starts
 // with an empty line, and one with CR LF line ends.
-void TestWodTool::acceptedAtTheEdges()
+void TestWodPack::acceptedAtTheEdges()
 {
     const QByteArray longest(32767, 'x');
     const WodPack::ParseResult result = WodPack::parseSource(
@@ -359,7 +201,7 @@ void TestWodTool::acceptedAtTheEdges()
 }
 
 // A source saved with a byte order mark reads as one without.
-void TestWodTool::byteOrderMark()
+void TestWodPack::byteOrderMark()
 {
     const WodPack::ParseResult result
         = WodPack::parseSource("\xEF\xBB\xBF# datum: 09/12/2026\nBit\tEen bit.\n", WodPack::Ordering::MustBeSorted);
@@ -382,7 +224,7 @@ void TestWodTool::byteOrderMark()
     }
 }
 
-void TestWodTool::sortOption()
+void TestWodPack::sortOption()
 {
     const QByteArray text = source("Byte\tAcht bits\nbit\tEen bit\nÉén\tGetal\nAdres\tPlaats\n");
     const WodPack::ParseResult sorted = WodPack::parseSource(text, WodPack::Ordering::SortThem);
@@ -406,7 +248,7 @@ void TestWodTool::sortOption()
                           QStringLiteral("Twee"), QStringLiteral("Drie")}));
 }
 
-void TestWodTool::packUnpackRoundTrip()
+void TestWodPack::packUnpackRoundTrip()
 {
     const QByteArray text = source("3D\tDrie dimensies, met \"aanhalingstekens\" & komma's.\n"
                                    "Byte\t  Begint met spaties; € en ë, é, ï.\n"
@@ -429,7 +271,7 @@ void TestWodTool::packUnpackRoundTrip()
     QVERIFY(!WodPack::check(packed).problem);
 }
 
-void TestWodTool::checkNamesTheEntry_data()
+void TestWodPack::checkNamesTheEntry_data()
 {
     QTest::addColumn<QByteArray>("wod");
     QTest::addColumn<int>("entry");
@@ -475,7 +317,7 @@ void TestWodTool::checkNamesTheEntry_data()
 }
 
 // Blanks and line ends after the last entry are no text after it.
-void TestWodTool::blanksAfterTheLastEntry()
+void TestWodPack::blanksAfterTheLastEntry()
 {
     const QByteArray good
         = WodPack::pack({{QStringLiteral("A"), QStringLiteral("a"), 2}, {QStringLiteral("B"), QStringLiteral("b"), 3}},
@@ -490,7 +332,7 @@ void TestWodTool::blanksAfterTheLastEntry()
     QCOMPARE(extra.problem->line, 2);
 }
 
-void TestWodTool::checkNamesTheEntry()
+void TestWodPack::checkNamesTheEntry()
 {
     QFETCH(QByteArray, wod);
     QFETCH(int, entry);
@@ -504,7 +346,7 @@ void TestWodTool::checkNamesTheEntry()
 
 // A character a source cannot hold is named by entry and place, counted from
 // 1, alike by unpack and check.
-void TestWodTool::unpackNamesTheCharacter_data()
+void TestWodPack::unpackNamesTheCharacter_data()
 {
     QTest::addColumn<QByteArray>("stored"); // the scrambled text of entry 2's description
     QTest::addColumn<int>("column");
@@ -517,7 +359,7 @@ void TestWodTool::unpackNamesTheCharacter_data()
     QTest::newRow("code 0x81 last") << QByteArray("hhhh\x88") << 5 << QStringLiteral("U+0081");
 }
 
-void TestWodTool::unpackNamesTheCharacter()
+void TestWodPack::unpackNamesTheCharacter()
 {
     QFETCH(QByteArray, stored);
     QFETCH(int, column);
@@ -545,7 +387,7 @@ void TestWodTool::unpackNamesTheCharacter()
 
 // The date a source gives, by a date line or --date: exactly dd/mm/yyyy, and
 // a day that exists.
-void TestWodTool::dates_data()
+void TestWodPack::dates_data()
 {
     QTest::addColumn<QString>("date");
     QTest::addColumn<bool>("valid");
@@ -569,7 +411,7 @@ void TestWodTool::dates_data()
     QTest::newRow("empty") << QString() << false;
 }
 
-void TestWodTool::dates()
+void TestWodPack::dates()
 {
     QFETCH(QString, date);
     QFETCH(bool, valid);
@@ -587,7 +429,7 @@ void TestWodTool::dates()
     }
 }
 
-void TestWodTool::escapedTerms_data()
+void TestWodPack::escapedTerms_data()
 {
     QTest::addColumn<QByteArray>("entries");
     QTest::addColumn<QStringList>("terms");
@@ -602,7 +444,7 @@ void TestWodTool::escapedTerms_data()
     QTest::newRow("# after blanks is a term") << QByteArray("  #x\ty\n") << QStringList{QStringLiteral("  #x")};
 }
 
-void TestWodTool::escapedTerms()
+void TestWodPack::escapedTerms()
 {
     QFETCH(QByteArray, entries);
     QFETCH(QStringList, terms);
@@ -613,7 +455,7 @@ void TestWodTool::escapedTerms()
     QCOMPARE(parsed.source.date, QStringLiteral("09/12/2026"));
 }
 
-void TestWodTool::roundTripIsLossless_data()
+void TestWodPack::roundTripIsLossless_data()
 {
     QTest::addColumn<QStringList>("terms");
     QTest::addColumn<QStringList>("descriptions");
@@ -635,7 +477,7 @@ void TestWodTool::roundTripIsLossless_data()
         << QStringList{QStringLiteral("\"\","), QStringLiteral(",\u00A0"), QStringLiteral("\u20AC\u00FE")};
 }
 
-void TestWodTool::roundTripIsLossless()
+void TestWodPack::roundTripIsLossless()
 {
     QFETCH(QStringList, terms);
     QFETCH(QStringList, descriptions);
@@ -645,7 +487,7 @@ void TestWodTool::roundTripIsLossless()
 
 // Glossaries of short texts made of the characters that meet the source's
 // separators and escapes, from a fixed seed.
-void TestWodTool::roundTripOfRandomGlossaries()
+void TestWodPack::roundTripOfRandomGlossaries()
 {
     const QString alphabet = QStringLiteral("#\\ \u00A0ab,\";\u00E9\u20AC\\#");
     QRandomGenerator random(20261209);
@@ -673,236 +515,7 @@ void TestWodTool::roundTripOfRandomGlossaries()
     }
 }
 
-void TestWodTool::failedPackWritesNothing()
-{
-    QTemporaryDir dir;
-    const QString bad = writeFile(dir, QStringLiteral("bad.tsv"),
-                                  source("Bit\tEen bit\nByte\tb\xc3\xbf"
-                                         "te\n"));
-    const QString target = dir.filePath(QStringLiteral("out.wod"));
-
-    Run run = wodtool({QStringLiteral("pack"), bad, QStringLiteral("-o"), target});
-    QCOMPARE(run.exitCode, 1);
-    QVERIFY2(run.err.contains("bad.tsv, regel 3, teken 7:"), run.err.constData());
-    QVERIFY(!QFile::exists(target));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1); // no temporary file left behind
-
-    // An existing glossary stays as it was.
-    writeFile(dir, QStringLiteral("out.wod"), "oud");
-    QCOMPARE(wodtool({QStringLiteral("pack"), bad, QStringLiteral("-o"), target}).exitCode, 1);
-    QCOMPARE(readFile(target), QByteArray("oud"));
-}
-
-void TestWodTool::commandLine()
-{
-    QTemporaryDir dir;
-    const QString good = writeFile(dir, QStringLiteral("good.tsv"), "Bit\tEen bit\n");
-    const QString target = dir.filePath(QStringLiteral("good.wod"));
-
-    QCOMPARE(wodtool({QStringLiteral("pack"), good, QStringLiteral("-o"), target}).exitCode, 2); // no date
-    QCOMPARE(wodtool({QStringLiteral("pack"), good, QStringLiteral("-o"), target, QStringLiteral("--date"),
-                      QStringLiteral("2026-12-09")})
-                 .exitCode,
-             2);
-    QCOMPARE(wodtool({QStringLiteral("pack"), good, QStringLiteral("-o"), target, QStringLiteral("--date"),
-                      QStringLiteral("01/02/2003")})
-                 .exitCode,
-             0);
-    const Run check = wodtool({QStringLiteral("check"), target});
-    QCOMPARE(check.exitCode, 0);
-    QCOMPARE(check.out, QByteArray("datum: 01/02/2003\naantal begrippen: 1\ngeen problemen gevonden\n"));
-    const Run unpack = wodtool({QStringLiteral("unpack"), target});
-    QCOMPARE(unpack.exitCode, 0);
-    QCOMPARE(unpack.out, QByteArray("# datum: 01/02/2003\nBit\tEen bit\n"));
-
-    const Run help = wodtool({QStringLiteral("--help")});
-    QCOMPARE(help.exitCode, 0);
-    QVERIFY(help.out.contains("wodtool pack"));
-    QVERIFY(help.out.contains("wodtool lint BRON.tsv"));
-    QVERIFY(help.out.contains("\"\\#include\" is het\nbegrip \"#include\""));
-    QCOMPARE(wodtool({QStringLiteral("frobnicate")}).exitCode, 2);
-    const Run missing = wodtool({QStringLiteral("check"), dir.filePath(QStringLiteral("nergens.wod"))});
-    QCOMPARE(missing.exitCode, 1);
-    QCOMPARE(missing.out, QByteArray());
-    QVERIFY2(missing.err.contains("nergens.wod: bestaat niet"), missing.err.constData());
-
-    // unpack writes to -o, and says nothing.
-    const QString source = dir.filePath(QStringLiteral("terug.tsv"));
-    const Run unpackTo = wodtool({QStringLiteral("unpack"), target, QStringLiteral("-o"), source});
-    QCOMPARE(unpackTo.exitCode, 0);
-    QCOMPARE(unpackTo.out, QByteArray());
-    QCOMPARE(readFile(source), QByteArray("# datum: 01/02/2003\nBit\tEen bit\n"));
-
-    // An existing glossary that is not the input is replaced.
-    QCOMPARE(wodtool({QStringLiteral("pack"), good, QStringLiteral("-o"), target, QStringLiteral("--date"),
-                      QStringLiteral("02/02/2003")})
-                 .exitCode,
-             0);
-    QVERIFY(wodtool({QStringLiteral("check"), target}).out.startsWith("datum: 02/02/2003\n"));
-
-    // --sort sorts; without it, terms out of order are refused.
-    const QString unsorted = writeFile(dir, QStringLiteral("unsorted.tsv"), "# datum: 09/12/2026\nByte\tb.\nBit\ta.\n");
-    QCOMPARE(wodtool({QStringLiteral("pack"), unsorted, QStringLiteral("-o"), target}).exitCode, 1);
-    QCOMPARE(
-        wodtool({QStringLiteral("pack"), unsorted, QStringLiteral("-o"), target, QStringLiteral("--sort")}).exitCode,
-        0);
-    QCOMPARE(wodtool({QStringLiteral("unpack"), target}).out, QByteArray("# datum: 09/12/2026\nBit\ta.\nByte\tb.\n"));
-    const QString sorted = writeFile(dir, QStringLiteral("sorted.tsv"), "# datum: 09/12/2026\nBit\ta.\nByte\tb.\n");
-    QCOMPARE(wodtool({QStringLiteral("pack"), sorted, QStringLiteral("-o"), target}).exitCode, 0);
-    QCOMPARE(wodtool({QStringLiteral("lint"), unsorted, QStringLiteral("--sort")}).exitCode, 0);
-
-    // check names the entry and the character, from 1; the header as "kop".
-    const QByteArray packed = readFile(target);
-    const QString tabFirst
-        = writeFile(dir, QStringLiteral("tab.wod"), QByteArray(packed).replace("\"Ip{\"", "\"\x10p{\""));
-    const Run tab = wodtool({QStringLiteral("check"), tabFirst});
-    QCOMPARE(tab.exitCode, 1);
-    QVERIFY2(tab.out.contains("\nprobleem: begrip 1, teken 1: een tab"), tab.out.constData());
-    const QString oldDate
-        = writeFile(dir, QStringLiteral("oud.wod"), QByteArray(packed).replace("09/12/2026", "2026-12-09"));
-    QVERIFY(wodtool({QStringLiteral("check"), oldDate}).out.contains("\nprobleem: kop: "));
-}
-
-void TestWodTool::usageMessages_data()
-{
-    QTest::addColumn<QStringList>("args");
-    QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QByteArray>("error"); // the first line on stderr
-
-    const QString x = QStringLiteral("x.tsv");
-    QTest::newRow("nothing") << QStringList() << 2 << QByteArray("wodtool: geen opdracht");
-    QTest::newRow("unknown command") << QStringList{QStringLiteral("frobnicate")} << 2
-                                     << QByteArray("wodtool: onbekende opdracht frobnicate");
-    QTest::newRow("option as command") << QStringList{QStringLiteral("-o")} << 2
-                                       << QByteArray("wodtool: onbekende opdracht -o");
-    QTest::newRow("unknown long option") << QStringList{QStringLiteral("check"), x, QStringLiteral("--bogus")} << 2
-                                         << QByteArray("wodtool: onbekende optie --bogus");
-    QTest::newRow("unknown short option") << QStringList{QStringLiteral("check"), QStringLiteral("-x"), x} << 2
-                                          << QByteArray("wodtool: onbekende optie -x");
-    QTest::newRow("unknown word after one dash") << QStringList{QStringLiteral("pack"), x, QStringLiteral("-ouit.wod")}
-                                                 << 2 << QByteArray("wodtool: onbekende optie -ouit.wod");
-    QTest::newRow("a flag with a value") << QStringList{QStringLiteral("pack"), x, QStringLiteral("--sort=ja")} << 2
-                                         << QByteArray("wodtool: onbekende optie --sort=ja");
-    QTest::newRow("a flag with a value, then --date=")
-        << QStringList{QStringLiteral("pack"), x, QStringLiteral("--sort=ja"), QStringLiteral("--date=01/01/2026")} << 2
-        << QByteArray("wodtool: onbekende optie --sort=ja");
-    QTest::newRow("--date=, then a flag with a value")
-        << QStringList{QStringLiteral("pack"), x, QStringLiteral("--date=01/01/2026"), QStringLiteral("--sort=ja")} << 2
-        << QByteArray("wodtool: onbekende optie --sort=ja");
-    QTest::newRow("a flag with a value, then --")
-        << QStringList{QStringLiteral("pack"), QStringLiteral("--sort=ja"), QStringLiteral("--"), x} << 2
-        << QByteArray("wodtool: onbekende optie --sort=ja");
-    QTest::newRow("-o without its value") << QStringList{QStringLiteral("pack"), x, QStringLiteral("-o")} << 2
-                                          << QByteArray("wodtool: -o verwacht een waarde");
-    QTest::newRow("--date without its value") << QStringList{QStringLiteral("pack"), x, QStringLiteral("--date")} << 2
-                                              << QByteArray("wodtool: --date verwacht een waarde");
-    QTest::newRow("pack without -o") << QStringList{QStringLiteral("pack"), x} << 2
-                                     << QByteArray("wodtool: pack verwacht één bron en -o met het doelbestand");
-    QTest::newRow("unpack with --sort") << QStringList{QStringLiteral("unpack"), x, QStringLiteral("--sort")} << 2
-                                        << QByteArray("wodtool: unpack verwacht één begrippenlijst en eventueel -o");
-    QTest::newRow("unpack with --date") << QStringList{QStringLiteral("unpack"), x, QStringLiteral("--date"),
-                                                       QStringLiteral("01/01/2026")}
-                                        << 2
-                                        << QByteArray("wodtool: unpack verwacht één begrippenlijst en eventueel -o");
-    QTest::newRow("check of two files") << QStringList{QStringLiteral("check"), x, x} << 2
-                                        << QByteArray("wodtool: check verwacht één begrippenlijst");
-    QTest::newRow("check with --sort") << QStringList{QStringLiteral("check"), x, QStringLiteral("--sort")} << 2
-                                       << QByteArray("wodtool: check verwacht één begrippenlijst");
-    QTest::newRow("check with --date") << QStringList{QStringLiteral("check"), x, QStringLiteral("--date"),
-                                                      QStringLiteral("01/01/2026")}
-                                       << 2 << QByteArray("wodtool: check verwacht één begrippenlijst");
-    QTest::newRow("check with -o") << QStringList{QStringLiteral("check"), x, QStringLiteral("-o"),
-                                                  QStringLiteral("uit")}
-                                   << 2 << QByteArray("wodtool: check verwacht één begrippenlijst");
-    QTest::newRow("lint with --date") << QStringList{QStringLiteral("lint"), x, QStringLiteral("--date"),
-                                                     QStringLiteral("01/01/2001")}
-                                      << 2 << QByteArray("wodtool: lint verwacht één bron en eventueel --sort");
-    QTest::newRow("a bad --date") << QStringList{QStringLiteral("pack"),   x,
-                                                 QStringLiteral("-o"),     QStringLiteral("y"),
-                                                 QStringLiteral("--date"), QStringLiteral("1/1/2001")}
-                                  << 2 << QByteArray("wodtool: --date verwacht een datum als dd/mm/jjjj");
-    QTest::newRow("a lone dash is a file name")
-        << QStringList{QStringLiteral("check"), QStringLiteral("-")} << 1 << QByteArray("wodtool: -: bestaat niet");
-    QTest::newRow("-o takes what follows")
-        << QStringList{QStringLiteral("pack"), QStringLiteral("-o"), QStringLiteral("--sort")} << 2
-        << QByteArray("wodtool: pack verwacht één bron en -o met het doelbestand");
-    QTest::newRow("help after a command")
-        << QStringList{QStringLiteral("check"), QStringLiteral("-h")} << 0 << QByteArray();
-}
-
-// The messages and exit codes of wrong use.
-void TestWodTool::usageMessages()
-{
-    QFETCH(QStringList, args);
-    QFETCH(int, exitCode);
-    QFETCH(QByteArray, error);
-
-    QTemporaryDir dir;
-    QProcess process;
-    process.setWorkingDirectory(dir.path());
-    process.start(QStringLiteral(WOORDTOOL_PATH), args);
-    QVERIFY(process.waitForFinished(30000));
-    QCOMPARE(process.exitCode(), exitCode);
-    const QByteArray err = process.readAllStandardError();
-    QCOMPARE(err.left(err.indexOf('\n')), error);
-    if (exitCode == 2)
-        QVERIFY(err.endsWith("\nZie 'wodtool --help'.\n"));
-    if (exitCode == 0)
-        QVERIFY(process.readAllStandardOutput().startsWith("Gebruik:\n"));
-}
-
-void TestWodTool::refusesInputThatIsNoFile_data()
-{
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<QString>("message");
-
-    const std::pair<const char *, const char *> kinds[] = {
-        {"map", "is een map, geen gewoon bestand"},
-        {"FIFO", "is een FIFO (named pipe), geen gewoon bestand"},
-        {"socket", "is een socket, geen gewoon bestand"},
-        {"/dev/zero", "is een apparaat, geen gewoon bestand"},
-        {"blokapparaat", "is een apparaat, geen gewoon bestand"},
-    };
-    for (const char *command : {"pack", "unpack", "check", "lint"}) {
-        for (const auto &[kind, message] : kinds)
-            QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(QLatin1String(command), QLatin1String(kind))))
-                << QString::fromLatin1(command) << QString::fromLatin1(kind) << QString::fromUtf8(message);
-    }
-}
-
-// At once, without waiting for a writer or reading without end.
-void TestWodTool::refusesInputThatIsNoFile()
-{
-#ifdef Q_OS_UNIX
-    QFETCH(QString, command);
-    QFETCH(QString, kind);
-    QFETCH(QString, message);
-
-    QTemporaryDir dir;
-    QString input = kind;
-    if (!kind.startsWith(u'/')) {
-        input = dir.filePath(QStringLiteral("invoer"));
-        // Only root may make a device node.
-        if (!makeNonRegular(kind, input) && kind == QStringLiteral("blokapparaat"))
-            QSKIP("no block device node can be made here");
-        QVERIFY(QFileInfo::exists(input));
-    }
-    const QString target = dir.filePath(QStringLiteral("uit.wod"));
-    QStringList args{command, input};
-    if (command == QStringLiteral("pack"))
-        args << QStringLiteral("-o") << target;
-
-    const Run run = wodtool(args);
-    QCOMPARE(run.exitCode, 1);
-    QVERIFY2(run.err.contains((input + QStringLiteral(": ") + message).toUtf8()), run.err.constData());
-    QVERIFY(!QFile::exists(target));
-#else
-    QSKIP("FIFOs, sockets and devices as on Unix");
-#endif
-}
-
-void TestWodTool::readingIsBounded()
+void TestWodPack::readingIsBounded()
 {
     QTemporaryDir dir;
     const QString path = writeFile(dir, QStringLiteral("tien.tsv"), "0123456789");
@@ -934,100 +547,5 @@ void TestWodTool::readingIsBounded()
     }
 }
 
-// Files just over the largest size, sparse, so nothing is written to disk.
-void TestWodTool::refusesTooLargeInputAtOnce()
-{
-    QTemporaryDir dir;
-    const auto sparse = [&dir](const QString &name, qint64 size) {
-        QFile file(dir.filePath(name));
-        if (!file.open(QIODevice::WriteOnly) || !file.resize(size))
-            qFatal("cannot make a sparse test file");
-        return file.fileName();
-    };
-    const QString wod = sparse(QStringLiteral("groot.wod"), WodPack::maxGlossaryFileSize + 1);
-    const QString tsv = sparse(QStringLiteral("groot.tsv"), WodPack::maxSourceSize + 1);
-    const QString target = dir.filePath(QStringLiteral("uit"));
-
-    for (const QStringList &args : {QStringList{QStringLiteral("check"), wod},
-                                    QStringList{QStringLiteral("unpack"), wod, QStringLiteral("-o"), target}}) {
-        const Run run = wodtool(args);
-        QCOMPARE(run.exitCode, 1);
-        QVERIFY2(run.err.contains("groter dan een begrippenlijst kan zijn (ten hoogste 2147614807 bytes)"),
-                 run.err.constData());
-    }
-    for (const QStringList &args : {QStringList{QStringLiteral("lint"), tsv},
-                                    QStringList{QStringLiteral("pack"), tsv, QStringLiteral("-o"), target}}) {
-        const Run run = wodtool(args);
-        QCOMPARE(run.exitCode, 1);
-        QVERIFY2(run.err.contains("groter dan een bron kan zijn"), run.err.constData());
-    }
-    QVERIFY(!QFile::exists(target));
-}
-
-void TestWodTool::refusesOutput_data()
-{
-    QTest::addColumn<QString>("command");
-    QTest::addColumn<QString>("kind");
-    QTest::addColumn<QString>("message");
-
-    const std::pair<const char *, const char *> kinds[] = {
-        {"FIFO", "is een FIFO (named pipe), geen gewoon bestand; wodtool schrijft er niet overheen"},
-        {"socket", "is een socket, geen gewoon bestand; wodtool schrijft er niet overheen"},
-        {"map", "is een map, geen gewoon bestand; wodtool schrijft er niet overheen"},
-        {"apparaat", "is een apparaat, geen gewoon bestand; wodtool schrijft er niet overheen"},
-        {"link naar een FIFO", "is een FIFO (named pipe), geen gewoon bestand"},
-        {"de invoer", "is hetzelfde bestand als de invoer "},
-        {"harde link naar de invoer", "is hetzelfde bestand als de invoer "},
-        {"link naar de invoer", "is hetzelfde bestand als de invoer "},
-    };
-    for (const char *command : {"pack", "unpack"}) {
-        for (const auto &[kind, message] : kinds)
-            QTest::newRow(qPrintable(QStringLiteral("%1 -o %2").arg(QLatin1String(command), QLatin1String(kind))))
-                << QString::fromLatin1(command) << QString::fromLatin1(kind) << QString::fromUtf8(message);
-    }
-}
-
-// Nothing is touched: not the target, not the input, no file left beside.
-void TestWodTool::refusesOutput()
-{
-#ifdef Q_OS_UNIX
-    QFETCH(QString, command);
-    QFETCH(QString, kind);
-    QFETCH(QString, message);
-
-    QTemporaryDir dir;
-    const QByteArray tsv = source("Bit\tEen bit\n");
-    const QByteArray bytes = command == QStringLiteral("pack")
-        ? tsv
-        : WodPack::pack(WodPack::parseSource(tsv, WodPack::Ordering::MustBeSorted).source.entries,
-                        QStringLiteral("09/12/2026"));
-    const QString input = writeFile(dir, QStringLiteral("invoer"), bytes);
-    QString target = dir.filePath(QStringLiteral("doel"));
-    if (kind == QStringLiteral("de invoer")) {
-        target = input;
-    } else if (kind == QStringLiteral("harde link naar de invoer")) {
-        QVERIFY(::link(QFile::encodeName(input).constData(), QFile::encodeName(target).constData()) == 0);
-    } else if (kind == QStringLiteral("link naar de invoer")) {
-        QVERIFY(QFile::link(input, target));
-    } else if (kind == QStringLiteral("link naar een FIFO")) {
-        QVERIFY(makeNonRegular(QStringLiteral("FIFO"), dir.filePath(QStringLiteral("fifo"))));
-        QVERIFY(QFile::link(dir.filePath(QStringLiteral("fifo")), target));
-    } else if (!makeNonRegular(kind, target)) {
-        QSKIP("this machine does not allow making one");
-    }
-    const mode_t type = typeOf(target);
-    const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
-
-    const Run run = wodtool({command, input, QStringLiteral("-o"), target});
-    QCOMPARE(run.exitCode, 1);
-    QVERIFY2(run.err.contains((target + QStringLiteral(": ") + message).toUtf8()), run.err.constData());
-    QCOMPARE(typeOf(target), type);
-    QCOMPARE(readFile(input), bytes);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot), before);
-#else
-    QSKIP("FIFOs, sockets and devices as on Unix");
-#endif
-}
-
-QTEST_GUILESS_MAIN(TestWodTool)
-#include "tst_wodtool.moc"
+QTEST_GUILESS_MAIN(TestWodPack)
+#include "tst_wodpack.moc"
