@@ -5,8 +5,15 @@ PACKAGE_BUILD ?= build-package
 FUZZ_SECONDS ?= 60
 ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
+WINDOWS_BUILD ?= build-windows
+HOST_TOOLS_BUILD ?= build-host-tools
+# Qt for Windows (MinGW-w64): unpacked from ../shared/toolchains when that copy
+# is there, else built from Debian's source package by scripts/build-qt-windows.sh.
+WINDOWS_QT ?= /opt/qt6.4.2-mingw64
+WINDOWS_PACKAGES = g++-mingw-w64-x86-64-posix mingw-w64-tools ninja-build qt6-base-dev-tools wine wine64 nsis
 
-.PHONY: run test test-sanitize build deps package bench fuzz fuzz-build fuzz-regress format check-format screenshots clean
+.PHONY: run test test-sanitize build deps package bench fuzz fuzz-build fuzz-regress format check-format screenshots clean \
+	windows windows-deps windows-test windows-installer
 
 run: build
 	$(BUILD)/bin/woordorakelaar
@@ -105,11 +112,55 @@ SCALE ?= 1
 screenshots: build
 	$(BUILD)/tests/screenshots $(BUILD)/screenshots $(SCALE)
 
+# Windows, cross-built with MinGW-w64 into $(WINDOWS_BUILD): woordorakelaar.exe,
+# wodtool.exe, the program folder $(WINDOWS_BUILD)/Woordorakelaar and the
+# installer. The glossary is packed by a wodtool built for this machine in
+# $(HOST_TOOLS_BUILD). The tests run under Wine (windows-test).
+windows-deps:
+	@scripts/install-deps.sh $(WINDOWS_PACKAGES)
+	@QT_PREFIX=$(WINDOWS_QT) scripts/windows-qt.sh
+
+windows: windows-deps
+	cmake -S . -B $(HOST_TOOLS_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DWOORD_WERROR=ON \
+		-DWOORD_GUI=OFF -DWOORD_TESTS=OFF -DWOORD_BENCH=OFF
+	cmake --build $(HOST_TOOLS_BUILD) -j $(JOBS) --target wodtool
+	$(WINDOWS_QT)/bin/qt-cmake -S . -B $(WINDOWS_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DWOORD_WERROR=ON \
+		-DWOORD_BENCH=OFF -DWOORD_HOST_WODTOOL=$(CURDIR)/$(HOST_TOOLS_BUILD)/bin/wodtool
+	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
+	cmake --build $(WINDOWS_BUILD) --target windows_installer
+
+windows-installer: windows
+
+windows-test: windows
+	cd $(WINDOWS_BUILD) && ctest --output-on-failure -j $(JOBS)
+
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
-check-format:
+check-# Windows, cross-built with MinGW-w64 into $(WINDOWS_BUILD): woordorakelaar.exe,
+# wodtool.exe, the program folder $(WINDOWS_BUILD)/Woordorakelaar and the
+# installer. The glossary is packed by a wodtool built for this machine in
+# $(HOST_TOOLS_BUILD). The tests run under Wine (windows-test).
+windows-deps:
+	@scripts/install-deps.sh $(WINDOWS_PACKAGES)
+	@QT_PREFIX=$(WINDOWS_QT) scripts/windows-qt.sh
+
+windows: windows-deps
+	cmake -S . -B $(HOST_TOOLS_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DWOORD_WERROR=ON \
+		-DWOORD_GUI=OFF -DWOORD_TESTS=OFF -DWOORD_BENCH=OFF
+	cmake --build $(HOST_TOOLS_BUILD) -j $(JOBS) --target wodtool
+	$(WINDOWS_QT)/bin/qt-cmake -S . -B $(WINDOWS_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DWOORD_WERROR=ON \
+		-DWOORD_BENCH=OFF -DWOORD_HOST_WODTOOL=$(CURDIR)/$(HOST_TOOLS_BUILD)/bin/wodtool
+	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
+	cmake --build $(WINDOWS_BUILD) --target windows_installer
+
+windows-installer: windows
+
+windows-test: windows
+	cd $(WINDOWS_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+format:
 	clang-format --dry-run --Werror $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD) $(FUZZ_BUILD) $(ASAN_BUILD) $(PACKAGE_BUILD)
+	rm -rf $(BUILD) $(FUZZ_BUILD) $(ASAN_BUILD) $(PACKAGE_BUILD) $(WINDOWS_BUILD) $(HOST_TOOLS_BUILD)
