@@ -4,11 +4,28 @@ using namespace Qt::StringLiterals;
 
 namespace Woord {
 
+#ifdef Q_OS_WIN
+
+QSettingsStore::QSettingsStore()
+    : QSettingsStore(u"HKEY_CURRENT_USER\\Software\\WLK-Velde"_s)
+{
+}
+
+QSettingsStore::QSettingsStore(const QString &registryKey)
+    : m_settings(registryKey, QSettings::NativeFormat)
+{
+    m_settings.beginGroup(u"Woordorakelaar"_s);
+}
+
+#else
+
 QSettingsStore::QSettingsStore()
     : m_settings(QSettings::NativeFormat, QSettings::UserScope, u"WLK-Velde"_s)
 {
     m_settings.beginGroup(u"Woordorakelaar"_s);
 }
+
+#endif
 
 QString QSettingsStore::read(const QString &key, const QString &defaultValue)
 {

@@ -3,6 +3,7 @@
 #include "core/platform/messagedisplay.h"
 #include "core/platform/qsettingsstore.h"
 #include "core/platform/settingsfile.h"
+#include "ui/platform/versioninfo.h"
 #include "version.h"
 
 #include <QApplication>
@@ -23,51 +24,14 @@ using namespace Qt::StringLiterals;
 
 namespace Woord {
 
-namespace {
-
-// The maker as the program's own version information names it: on Windows
-// the CompanyName of the executable's version resource, elsewhere the
-// organization name the program was started with.
-QString companyName()
-{
-#ifdef Q_OS_WIN
-    wchar_t path[MAX_PATH];
-    if (!GetModuleFileNameW(nullptr, path, MAX_PATH))
-        return {};
-    DWORD unused = 0;
-    const DWORD size = GetFileVersionInfoSizeW(path, &unused);
-    if (size == 0)
-        return {};
-    QByteArray info(static_cast<qsizetype>(size), '\0');
-    if (!GetFileVersionInfoW(path, 0, size, info.data()))
-        return {};
-    struct Translation {
-        WORD language;
-        WORD codePage;
-    } *translation = nullptr;
-    UINT length = 0;
-    if (!VerQueryValueW(info.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void **>(&translation), &length)
-        || length < sizeof(Translation))
-        return {};
-    const QString key
-        = QString::asprintf("\\StringFileInfo\\%04x%04x\\CompanyName", translation->language, translation->codePage);
-    wchar_t *value = nullptr;
-    if (!VerQueryValueW(info.data(), reinterpret_cast<const wchar_t *>(key.utf16()), reinterpret_cast<void **>(&value),
-                        &length)
-        || length == 0)
-        return {};
-    return QString::fromWCharArray(value);
-#else
-    return QCoreApplication::organizationName();
-#endif
-}
-
-} // namespace
-
 QtPlatform::QtPlatform() = default;
 
 QtPlatform::~QtPlatform()
 {
+#ifdef Q_OS_WIN
+    if (m_runningMark)
+        CloseHandle(m_runningMark);
+#endif
     if (m_waitCursor)
         QGuiApplication::restoreOverrideCursor();
 }
@@ -90,10 +54,23 @@ ProcessFacts QtPlatform::processFacts()
     ProcessFacts facts;
     facts.folder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
     facts.exeName = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    // On Windows the version and the maker come from the executable's own
+    // version resource, as other programs read them; elsewhere (and for an
+    // executable without one) from the build and the organization name the
+    // program was started with.
+    if (const std::optional<VersionInfo> info = readVersionInfo(QCoreApplication::applicationFilePath())) {
+        facts.major = info->major;
+        facts.minor = info->minor;
+        facts.revision = info->revision;
+        facts.companyName = info->companyName;
+        return facts;
+    }
     facts.major = Version::major;
     facts.minor = Version::minor;
     facts.revision = Version::revision;
-    facts.companyName = companyName();
+#ifndef Q_OS_WIN
+    facts.companyName = QCoreApplication::organizationName();
+#endif
     return facts;
 }
 
@@ -163,7 +140,15 @@ bool QtPlatform::placesWindows()
 
 bool QtPlatform::claimSingleInstance()
 {
-    return m_instanceLock.claim();
+    if (!m_instanceLock.claim())
+        return false;
+#ifdef Q_OS_WIN
+    // The installer asks for this mutex to learn that the program runs and
+    // must be closed first; the system lets go of it when the program ends.
+    if (!m_runningMark)
+        m_runningMark = CreateMutexW(nullptr, FALSE, runningMarkName);
+#endif
+    return true;
 }
 
 } // namespace Woord

@@ -39,11 +39,18 @@ public:
     // it is shown.
     void answerMessagesAtOnce() { m_answerMessages = true; }
 
+    // On Windows, the name of the mutex the running program holds from its
+    // single-instance claim to its end, for the installer to see.
+    static constexpr wchar_t runningMarkName[] = L"Local\\Woordorakelaar";
+
 private:
     std::unique_ptr<SettingsStore> m_settings;
     SingleInstanceLock m_instanceLock{SingleInstanceLock::defaultPath()};
     bool m_waitCursor = false;
     bool m_answerMessages = false;
+#ifdef Q_OS_WIN
+    void *m_runningMark = nullptr;
+#endif
 };
 
 } // namespace Woord
