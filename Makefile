@@ -137,29 +137,7 @@ windows-test: windows
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
-check-# Windows, cross-built with MinGW-w64 into $(WINDOWS_BUILD): woordorakelaar.exe,
-# wodtool.exe, the program folder $(WINDOWS_BUILD)/Woordorakelaar and the
-# installer. The glossary is packed by a wodtool built for this machine in
-# $(HOST_TOOLS_BUILD). The tests run under Wine (windows-test).
-windows-deps:
-	@scripts/install-deps.sh $(WINDOWS_PACKAGES)
-	@QT_PREFIX=$(WINDOWS_QT) scripts/windows-qt.sh
-
-windows: windows-deps
-	cmake -S . -B $(HOST_TOOLS_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DWOORD_WERROR=ON \
-		-DWOORD_GUI=OFF -DWOORD_TESTS=OFF -DWOORD_BENCH=OFF
-	cmake --build $(HOST_TOOLS_BUILD) -j $(JOBS) --target wodtool
-	$(WINDOWS_QT)/bin/qt-cmake -S . -B $(WINDOWS_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DWOORD_WERROR=ON \
-		-DWOORD_BENCH=OFF -DWOORD_HOST_WODTOOL=$(CURDIR)/$(HOST_TOOLS_BUILD)/bin/wodtool
-	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
-	cmake --build $(WINDOWS_BUILD) --target windows_installer
-
-windows-installer: windows
-
-windows-test: windows
-	cd $(WINDOWS_BUILD) && ctest --output-on-failure -j $(JOBS)
-
-format:
+check-format:
 	clang-format --dry-run --Werror $$(git ls-files '*.cpp' '*.h')
 
 clean:

@@ -12,6 +12,10 @@
 #include <csignal>
 #include <cstdio>
 #include <new>
+#ifdef Q_OS_WIN
+#include <fcntl.h>
+#include <io.h>
+#endif
 
 using namespace Qt::StringLiterals;
 using namespace Woord;
@@ -322,6 +326,12 @@ int main(int argc, char *argv[])
 #ifdef SIGPIPE
     // A closed pipe is a failed write, told as any other, not the end of the process.
     std::signal(SIGPIPE, SIG_IGN);
+#endif
+#ifdef Q_OS_WIN
+    // The bytes as written: a source unpacked to standard output keeps its
+    // line ends, as the file written with -o does.
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
 #endif
     int code = exitProblem;
     try {

@@ -16,10 +16,14 @@
 #include <QTest>
 
 #include <cstring>
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
+#endif
 
 using namespace Woord;
 using namespace Woord::Startup;
@@ -105,6 +109,17 @@ void TestStartupPlan::read_data()
     QTest::newRow("an old date") << "old date" << none << HeaderCheck::Matches << none << LoadStatus::OldFormat;
     QTest::newRow("fewer entries than its count")
         << "short" << none << HeaderCheck::Matches << none << LoadStatus::Failed;
+#ifdef Q_OS_WIN
+    // The names of devices name them in every folder, and a path past the
+    // old limit of 260 characters is no file the program can have.
+    QTest::newRow("the device CON in the folder")
+        << "CON" << ErrorKind::PathFileAccess << HeaderCheck::Failed << none << notLoaded;
+    QTest::newRow("the device NUL in the folder")
+        << "NUL" << ErrorKind::PathFileAccess << HeaderCheck::Failed << none << notLoaded;
+    QTest::newRow("a named pipe") << "pipe" << ErrorKind::PathFileAccess << HeaderCheck::Failed << none << notLoaded;
+    QTest::newRow("a glossary under a path past 260 characters")
+        << "past MAX_PATH" << ErrorKind::FileNotFound << HeaderCheck::Failed << none << notLoaded;
+#endif
 }
 
 // Only a regular file is opened (a FIFO would wait for ever, some devices do
@@ -119,8 +134,15 @@ void TestStartupPlan::read()
 
     QTemporaryDir dir;
     QString path = dir.filePath(QStringLiteral("woordorakelaar.wod"));
-    const QByteArray name = QFile::encodeName(path);
+    [[maybe_unused]] const QByteArray name = QFile::encodeName(path);
+#ifdef Q_OS_WIN
+    if (what == u"fifo" || what == u"link to fifo" || what == u"socket")
+        QSKIP("Windows has no FIFOs, symbolic links a user may make, nor sockets in the file system; the named "
+              "pipe and the device rows stand for them");
+    HANDLE pipe = INVALID_HANDLE_VALUE;
+#else
     int socketFd = -1;
+#endif
     if (what == u"glossary") {
         QVERIFY(writeFile(path, wod(three)));
     } else if (what == u"junk after") {
@@ -137,6 +159,26 @@ void TestStartupPlan::read()
         path += QChar(0) + QStringLiteral("x");
     } else if (what == u"folder") {
         QVERIFY(QDir().mkdir(path));
+#ifdef Q_OS_WIN
+    } else if (what == u"CON" || what == u"NUL") {
+        path = dir.filePath(what);
+    } else if (what == u"pipe") {
+        path = QStringLiteral("\\\\.\\pipe\\woordorakelaar-test-%1").arg(QCoreApplication::applicationPid());
+        pipe = CreateNamedPipeW(reinterpret_cast<const wchar_t *>(path.utf16()), PIPE_ACCESS_DUPLEX,
+                                PIPE_TYPE_BYTE | PIPE_NOWAIT, 1, 4096, 4096, 0, nullptr);
+        QVERIFY(pipe != INVALID_HANDLE_VALUE);
+    } else if (what == u"past MAX_PATH") {
+        QString folder = dir.path();
+        while (folder.size() < MAX_PATH - 40)
+            folder += QStringLiteral("/map");
+        QVERIFY(QDir().mkpath(folder));
+        path = folder + QStringLiteral("/") + QString(MAX_PATH - folder.size(), u'w');
+        QCOMPARE(path.size(), MAX_PATH + 1);
+        // Qt writes it through the long-path prefix, so the file is really there.
+        QVERIFY(writeFile(path, wod(three)));
+    } else if (what == u"device") {
+        path = QStringLiteral("NUL");
+#else
     } else if (what == u"fifo") {
         QCOMPARE(::mkfifo(name.constData(), 0600), 0);
     } else if (what == u"link to fifo") {
@@ -152,6 +194,7 @@ void TestStartupPlan::read()
         QCOMPARE(::bind(socketFd, reinterpret_cast<sockaddr *>(&address), sizeof(address)), 0);
     } else if (what == u"device") {
         path = QStringLiteral("/dev/zero");
+#endif
     } else if (what == u"empty") {
         QVERIFY(writeFile(path, QByteArray()));
     } else if (what == u"wrong header") {
@@ -178,8 +221,13 @@ void TestStartupPlan::read()
         // What follows the last entry is not kept.
         QCOMPARE(read.load.glossary.storedBytes().size(), wod(three).size());
     }
+#ifdef Q_OS_WIN
+    if (pipe != INVALID_HANDLE_VALUE)
+        CloseHandle(pipe);
+#else
     if (socketFd >= 0)
         ::close(socketFd);
+#endif
 }
 
 // The glossary lives in the program's memory once it is read: the file may

@@ -1,6 +1,7 @@
 #include "tests/support/mainwindowfixture.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
@@ -12,7 +13,8 @@ MainWindowFixture::MainWindowFixture()
 {
     if (!folder.isValid())
         qFatal("no temporary program folder");
-    platform.facts.folder = folder.path();
+    // As the real platform reports it: with the system's own separators.
+    platform.facts.folder = QDir::toNativeSeparators(folder.path());
 }
 
 void MainWindowFixture::writeGlossary(const QByteArray &bytes)
@@ -79,7 +81,7 @@ void MainWindowFixture::moveOver(QWidget *widget, QPoint at)
 
 QString MainWindowFixture::glossaryPath() const
 {
-    return folder.filePath(QStringLiteral("woordorakelaar.wod"));
+    return QDir::toNativeSeparators(folder.filePath(QStringLiteral("woordorakelaar.wod")));
 }
 
 } // namespace Woord::Test

@@ -1,5 +1,7 @@
 #include "core/platform/messagedisplay.h"
+#include "core/platform/qsettingsstore.h"
 #include "ui/platform/qtplatform.h"
+#include "ui/platform/versioninfo.h"
 #include "version.h"
 
 #include <QAccessible>
@@ -10,6 +12,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QScopeGuard>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
@@ -52,6 +55,9 @@ private slots:
     void messageBoxOverTheActiveWindow();
     void windowSystem_data();
     void windowSystem();
+    void versionResource();
+    void registryStore_data();
+    void registryStore();
 
 private:
     static int overrides()
@@ -123,9 +129,15 @@ void TestQtPlatform::facts()
     // The folder the executable lies in.
     QCOMPARE(QDir(QDir::fromNativeSeparators(facts.folder)).absoluteFilePath(facts.exeName),
              QCoreApplication::applicationFilePath());
-    // Outside Windows the maker is the organization the program names.
     QCoreApplication::setOrganizationName(QStringLiteral("WLK-Velde"));
+#ifdef Q_OS_WIN
+    // On Windows the maker is only what the executable's version resource
+    // says, and this one has none.
+    QCOMPARE(platform.processFacts().companyName, QString());
+#else
+    // Outside Windows the maker is the organization the program names.
     QCOMPARE(platform.processFacts().companyName, QStringLiteral("WLK-Velde"));
+#endif
 }
 
 void TestQtPlatform::settingsMadeOnce()
@@ -209,10 +221,23 @@ void TestQtPlatform::shellOpensFilesAndAddresses()
     const QString help = QDir::temp().absoluteFilePath(QStringLiteral("woordorakelaar.htm"));
     QVERIFY(platform.openWithShell(help));
     QVERIFY(platform.openWithShell(QStringLiteral("https://www.wlk-velde.example/xtra/")));
+    QList<QUrl> expectedFiles{QUrl::fromLocalFile(help)};
+#ifdef Q_OS_WIN
+    // The help file's path as the program builds it on Windows: DataMap,
+    // with backslashes.
+    QVERIFY(platform.openWithShell(QDir::toNativeSeparators(help)));
+    expectedFiles.append(QUrl::fromLocalFile(help));
+#endif
+    UrlCatcher mail;
+    QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &mail, "open");
+    const QString mailTarget = QStringLiteral("mailto:info@wlk-velde.example?subject=Woordorakelaar v1.0.4&body=Hallo,");
+    QVERIFY(platform.openWithShell(mailTarget));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
-    QCOMPARE(files.opened, QList<QUrl>{QUrl::fromLocalFile(help)});
+    QCOMPARE(files.opened, expectedFiles);
     QCOMPARE(sites.opened, QList<QUrl>{QUrl(QStringLiteral("https://www.wlk-velde.example/xtra/"))});
+    QCOMPARE(mail.opened, QList<QUrl>{QUrl(mailTarget)});
 }
 
 void TestQtPlatform::windowSystem_data()
@@ -239,6 +264,62 @@ void TestQtPlatform::windowSystem()
     QCOMPARE(QtPlatform::windowSystemFor(qtQpaPlatform, waylandDisplay, display), chosen);
     // Offscreen, as the tests run, windows are placed.
     QVERIFY(QtPlatform().placesWindows());
+}
+
+// The program's version resource, as Windows and the program read it; an
+// executable without one, such as this test, has none to read.
+void TestQtPlatform::versionResource()
+{
+#ifdef Q_OS_WIN
+    const std::optional<VersionInfo> program
+        = readVersionInfo(QStringLiteral(WOORD_PROGRAM_DIR "/woordorakelaar.exe"));
+    QVERIFY(program);
+    QCOMPARE(program->major, 1);
+    QCOMPARE(program->minor, 0);
+    QCOMPARE(program->revision, 4);
+    QCOMPARE(program->companyName, QStringLiteral("WLK-Velde"));
+    QVERIFY(!readVersionInfo(QCoreApplication::applicationFilePath()));
+    QVERIFY(!readVersionInfo(QStringLiteral(WOORD_PROGRAM_DIR "/woordorakelaar.wod")));
+#else
+    QVERIFY(!readVersionInfo(QCoreApplication::applicationFilePath()));
+#endif
+}
+
+void TestQtPlatform::registryStore_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("a number") << QStringLiteral("gebruik") << QStringLiteral("42");
+    QTest::newRow("a folder with its backslash") << QStringLiteral("datamap") << QStringLiteral("C:\\Programma's\\");
+    QTest::newRow("a bare comma") << QStringLiteral("mapnaam") << QStringLiteral("a,b");
+    QTest::newRow("accented") << QStringLiteral("bijstart") << QStringLiteral("café.wod");
+}
+
+// On Windows the values are text values of the key
+// <maker's key>\Woordorakelaar, read back as they were written.
+void TestQtPlatform::registryStore()
+{
+#ifdef Q_OS_WIN
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    const QString makerKey = QStringLiteral("HKEY_CURRENT_USER\\Software\\WLK-Velde-test-%1")
+                                 .arg(QCoreApplication::applicationPid());
+    const auto removeKey = qScopeGuard([&] { QSettings(makerKey, QSettings::NativeFormat).remove(QString()); });
+    {
+        QSettingsStore store(makerKey);
+        QCOMPARE(store.read(key, QStringLiteral("standaard")), QStringLiteral("standaard"));
+        store.write(key, value);
+        QVERIFY(store.commit());
+    }
+    QSettings raw(makerKey + QStringLiteral("\\Woordorakelaar"), QSettings::NativeFormat);
+    QCOMPARE(raw.childKeys(), QStringList{key});
+    QCOMPARE(raw.value(key).toString(), value);
+    QCOMPARE(QSettings(makerKey, QSettings::NativeFormat).childGroups(), QStringList{QStringLiteral("Woordorakelaar")});
+    QSettingsStore again(makerKey);
+    QCOMPARE(again.read(key, QString()), value);
+#else
+    QSKIP("the registry is Windows's; Linux keeps the settings in a file (tst_settingsfile)");
+#endif
 }
 
 QTEST_MAIN(TestQtPlatform)
