@@ -299,61 +299,59 @@ Finding problemFinding(const WodPack::Problem &problem)
                 + problem.message};
 }
 
+using MakeLines = std::function<std::optional<WodPack::SourceLines>()>;
+
+// One pass over the lines makeLines gives from the start, each parsed line
+// handed to take. The parser, for what it learnt of the whole source, or
+// nothing when the lines cannot be read.
+std::optional<WodPack::SourceParser> pass(const MakeLines &makeLines, WodPack::Ordering ordering,
+                                          const std::function<void(const WodPack::SourceParser::Line &)> &take)
+{
+    std::optional<WodPack::SourceLines> source = makeLines();
+    if (!source)
+        return std::nullopt;
+    std::optional<WodPack::SourceParser> parser(std::in_place, ordering);
+    QByteArrayView bytes;
+    qint64 length = 0;
+    while (source->next(bytes, length))
+        take(parser->next(bytes, length));
+    if (source->failed())
+        return std::nullopt;
+    return parser;
+}
+
 // Lints the lines that each call of makeLines gives from the start: the first
 // time to learn the terms, the second to learn which cross-references their
 // targets name, the third to check every line.
-QString lint(const std::function<std::optional<WodPack::SourceLines>()> &makeLines, WodPack::Ordering ordering,
-             const std::function<void(const Finding &)> &found)
+QString lint(const MakeLines &makeLines, WodPack::Ordering ordering, const std::function<void(const Finding &)> &found)
 {
     const QString readFailure = u"kan niet gelezen worden"_s;
     Linter linter;
-    QByteArrayView bytes;
-    qint64 length = 0;
-    int lines = 0;
-    bool hasDateLine = false;
-    {
-        std::optional<WodPack::SourceLines> source = makeLines();
-        if (!source)
-            return readFailure;
-        WodPack::SourceParser parser(ordering);
-        while (source->next(bytes, length)) {
-            if (const WodPack::SourceParser::Line line = parser.next(bytes, length); line.entry)
-                linter.learn(*line.entry);
-        }
-        if (source->failed())
-            return readFailure;
-        lines = parser.lineNumber();
-        hasDateLine = parser.hasDateLine();
-    }
-    {
-        std::optional<WodPack::SourceLines> source = makeLines();
-        if (!source)
-            return readFailure;
-        WodPack::SourceParser parser(ordering);
-        while (source->next(bytes, length)) {
-            if (const WodPack::SourceParser::Line line = parser.next(bytes, length); line.entry)
+    const std::optional<WodPack::SourceParser> learnt
+        = pass(makeLines, ordering, [&linter](const WodPack::SourceParser::Line &line) {
+              if (line.entry)
+                  linter.learn(*line.entry);
+          });
+    if (!learnt)
+        return readFailure;
+    if (!pass(makeLines, ordering, [&linter](const WodPack::SourceParser::Line &line) {
+            if (line.entry)
                 linter.learnNames(*line.entry);
-        }
-        if (source->failed())
-            return readFailure;
-    }
+        }))
+        return readFailure;
 
-    if (!hasDateLine)
+    if (!learnt->hasDateLine())
         found({1, u"geen regel \u201C# datum: dd/mm/jjjj\u201D; pack heeft dan --date nodig"_s});
-    std::optional<WodPack::SourceLines> source = makeLines();
-    if (!source)
+    const std::optional<WodPack::SourceParser> checked
+        = pass(makeLines, ordering, [&linter, &found](const WodPack::SourceParser::Line &line) {
+              if (line.problem)
+                  found(problemFinding(*line.problem));
+              if (line.entry)
+                  linter.check(*line.entry, found);
+          });
+    if (!checked)
         return readFailure;
-    WodPack::SourceParser parser(ordering);
-    while (source->next(bytes, length)) {
-        const WodPack::SourceParser::Line line = parser.next(bytes, length);
-        if (line.problem)
-            found(problemFinding(*line.problem));
-        if (line.entry)
-            linter.check(*line.entry, found);
-    }
-    if (source->failed())
-        return readFailure;
-    if (parser.lineNumber() != lines)
+    if (checked->lineNumber() != learnt->lineNumber())
         return u"is veranderd terwijl het gelezen werd"_s;
     return {};
 }
