@@ -12,7 +12,7 @@
 
 namespace Woord::Bench {
 
-template <typename Window>
+template<typename Window>
 class EndsAtFirstPaint : public Window
 {
 public:
