@@ -3,11 +3,11 @@
 // view of 32767 rows of uniform size, and reads nothing. It is started,
 // painted once and ended the way the program is in that benchmark.
 
+#include "bench/firstpaint.h"
 #include "ui/widgets/designfonts.h"
 #include "ui/widgets/twips.h"
 
 #include <QApplication>
-#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListView>
@@ -17,14 +17,11 @@
 #include <QScrollBar>
 #include <QStringListModel>
 
-#include <chrono>
-#include <cstdio>
-
 namespace {
 
 using Woord::Twips::toPixels;
 
-class PlainWindow final : public QMainWindow
+class PlainWindow final : public Woord::Bench::EndsAtFirstPaint<QMainWindow>
 {
 public:
     explicit PlainWindow(const Woord::DesignFonts &fonts)
@@ -79,21 +76,8 @@ public:
         bar->setValue(16384);
     }
 
-protected:
-    bool event(QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint && !m_painted) {
-            m_painted = true;
-            std::printf("%lld\n", static_cast<long long>(std::chrono::steady_clock::now().time_since_epoch().count()));
-            std::fflush(stdout);
-            QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
-        }
-        return QMainWindow::event(event);
-    }
-
 private:
     QStringListModel m_model;
-    bool m_painted = false;
 };
 
 } // namespace

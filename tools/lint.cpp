@@ -1,6 +1,7 @@
 #include "tools/lint.h"
 
 #include <QHash>
+#include <QSet>
 
 #include <algorithm>
 
@@ -83,21 +84,52 @@ QString crossReference(const QString &description)
     return target.contains(u". "_s) ? QString() : target;
 }
 
-// What the checks of one entry need to know of the others: every term (the
-// first entry with it), and the first term of each fold key.
+// Whether text holds the time word at a word's start and end, in lower case
+// or with a capital first letter alone.
+bool containsTimeWord(const QString &text, QStringView word)
+{
+    for (qsizetype at = text.indexOf(word, 0, Qt::CaseInsensitive); at >= 0;
+         at = text.indexOf(word, at + 1, Qt::CaseInsensitive)) {
+        if (!startsWord(text, at) || !endsWord(text, at + word.size()))
+            continue;
+        const QStringView found = QStringView(text).sliced(at, word.size());
+        if (found == word || (found.front() == word.front().toUpper() && found.sliced(1) == word.sliced(1)))
+            return true;
+    }
+    return false;
+}
+
+// What the checks of one entry need to know of the others, learnt in two
+// passes over every entry before the first is checked: every term (the first
+// entry with it), the first term of each fold key, and then the
+// cross-references whose target does not name them.
 class Linter
 {
 public:
     // Learns an entry's term; every entry first, in the order of the lines.
     void learn(const WodPack::SourceEntry &entry)
     {
-        if (!m_terms.contains(entry.term)) {
-            const QString target = crossReference(entry.description);
+        const QString target = crossReference(entry.description);
+        if (!m_terms.contains(entry.term))
             m_terms.insert(entry.term, TermInfo{entry.line, target.isEmpty() ? QString() : entry.description});
-        }
+        if (!target.isEmpty() && target != entry.term)
+            m_referrers[target].append(entry.term);
         const QString key = foldKey(entry.term);
         if (!m_folded.contains(key))
             m_folded.insert(key, First{entry.term, entry.line});
+    }
+
+    // Sees which of the cross-references to an entry its description names
+    // (in any case); every entry again, after every entry was learnt.
+    void learnNames(const WodPack::SourceEntry &entry)
+    {
+        const auto referrers = m_referrers.constFind(entry.term);
+        if (referrers == m_referrers.cend() || m_terms.value(entry.term).line != entry.line)
+            return;
+        for (const QString &referrer : *referrers) {
+            if (!entry.description.contains(referrer, Qt::CaseInsensitive))
+                m_unnamed.insert(referrer);
+        }
     }
 
     // The findings of one entry, given to found in their order.
@@ -111,6 +143,7 @@ public:
         checkSeeAlso(entry, add);
         checkShape(entry, add);
         checkVoice(entry, add);
+        checkTimeWords(entry, add);
         checkSpelling(entry, add);
     }
 
@@ -147,6 +180,9 @@ private:
         else if (!it->crossReference.isEmpty())
             add(reference + u" verwijst naar een verwijzing ("_s + quoted(it->crossReference) + u" op regel "_s
                 + QString::number(it->line) + u"); verwijs naar het hoofditem"_s);
+        else if (m_unnamed.contains(entry.term))
+            add(reference + u" verwijst naar een begrip dat "_s + quoted(entry.term) + u" niet noemt (regel "_s
+                + QString::number(it->line) + u"); noem het in die beschrijving"_s);
     }
 
     void checkSeeAlso(const WodPack::SourceEntry &entry, const Add &add) const
@@ -197,6 +233,10 @@ private:
         if (description.size() > maxDescriptionLength)
             add(u"de beschrijving is "_s + QString::number(description.size()) + u" tekens lang, meer dan "_s
                 + QString::number(maxDescriptionLength));
+        else if (!description.isEmpty() && description.size() < minDescriptionLength
+                 && crossReference(description).isEmpty())
+            add(u"de beschrijving is "_s + QString::number(description.size()) + u" tekens lang, korter dan "_s
+                + QString::number(minDescriptionLength) + u"; vul haar aan of maak er een verwijzing van"_s);
     }
 
     static void checkVoice(const WodPack::SourceEntry &entry, const Add &add)
@@ -222,6 +262,18 @@ private:
                 u" niet met \u201CVoluit\u201D"_s);
     }
 
+    static void checkTimeWords(const WodPack::SourceEntry &entry, const Add &add)
+    {
+        QStringList found;
+        for (const char16_t *word : timeWords) {
+            if (containsTimeWord(entry.description, word))
+                found.append(quoted(QString::fromUtf16(word)));
+        }
+        if (!found.isEmpty())
+            add(u"de beschrijving dateert zich met "_s + found.join(u", "_s)
+                + u"; noem het jaar (\u201Csinds 2025\u201D, \u201Cstand 2026\u201D)"_s);
+    }
+
     static void checkSpelling(const WodPack::SourceEntry &entry, const Add &add)
     {
         for (const Spelling &spelling : spellings) {
@@ -236,6 +288,8 @@ private:
 
     QHash<QString, TermInfo> m_terms;
     QHash<QString, First> m_folded; // fold key to the first term with it
+    QHash<QString, QStringList> m_referrers; // a term to the cross-references to it
+    QSet<QString> m_unnamed; // cross-references whose target does not name them
 };
 
 Finding problemFinding(const WodPack::Problem &problem)
@@ -245,48 +299,59 @@ Finding problemFinding(const WodPack::Problem &problem)
                 + problem.message};
 }
 
+using MakeLines = std::function<std::optional<WodPack::SourceLines>()>;
+
+// One pass over the lines makeLines gives from the start, each parsed line
+// handed to take. The parser, for what it learnt of the whole source, or
+// nothing when the lines cannot be read.
+std::optional<WodPack::SourceParser> pass(const MakeLines &makeLines, WodPack::Ordering ordering,
+                                          const std::function<void(const WodPack::SourceParser::Line &)> &take)
+{
+    std::optional<WodPack::SourceLines> source = makeLines();
+    if (!source)
+        return std::nullopt;
+    std::optional<WodPack::SourceParser> parser(std::in_place, ordering);
+    QByteArrayView bytes;
+    qint64 length = 0;
+    while (source->next(bytes, length))
+        take(parser->next(bytes, length));
+    if (source->failed())
+        return std::nullopt;
+    return parser;
+}
+
 // Lints the lines that each call of makeLines gives from the start: the first
-// time to learn the terms, the second to check every line.
-QString lint(const std::function<std::optional<WodPack::SourceLines>()> &makeLines, WodPack::Ordering ordering,
-             const std::function<void(const Finding &)> &found)
+// time to learn the terms, the second to learn which cross-references their
+// targets name, the third to check every line.
+QString lint(const MakeLines &makeLines, WodPack::Ordering ordering, const std::function<void(const Finding &)> &found)
 {
     const QString readFailure = u"kan niet gelezen worden"_s;
     Linter linter;
-    QByteArrayView bytes;
-    qint64 length = 0;
-    int lines = 0;
-    bool hasDateLine = false;
-    {
-        std::optional<WodPack::SourceLines> source = makeLines();
-        if (!source)
-            return readFailure;
-        WodPack::SourceParser parser(ordering);
-        while (source->next(bytes, length)) {
-            if (const WodPack::SourceParser::Line line = parser.next(bytes, length); line.entry)
-                linter.learn(*line.entry);
-        }
-        if (source->failed())
-            return readFailure;
-        lines = parser.lineNumber();
-        hasDateLine = parser.hasDateLine();
-    }
+    const std::optional<WodPack::SourceParser> learnt
+        = pass(makeLines, ordering, [&linter](const WodPack::SourceParser::Line &line) {
+              if (line.entry)
+                  linter.learn(*line.entry);
+          });
+    if (!learnt)
+        return readFailure;
+    if (!pass(makeLines, ordering, [&linter](const WodPack::SourceParser::Line &line) {
+            if (line.entry)
+                linter.learnNames(*line.entry);
+        }))
+        return readFailure;
 
-    if (!hasDateLine)
+    if (!learnt->hasDateLine())
         found({1, u"geen regel \u201C# datum: dd/mm/jjjj\u201D; pack heeft dan --date nodig"_s});
-    std::optional<WodPack::SourceLines> source = makeLines();
-    if (!source)
+    const std::optional<WodPack::SourceParser> checked
+        = pass(makeLines, ordering, [&linter, &found](const WodPack::SourceParser::Line &line) {
+              if (line.problem)
+                  found(problemFinding(*line.problem));
+              if (line.entry)
+                  linter.check(*line.entry, found);
+          });
+    if (!checked)
         return readFailure;
-    WodPack::SourceParser parser(ordering);
-    while (source->next(bytes, length)) {
-        const WodPack::SourceParser::Line line = parser.next(bytes, length);
-        if (line.problem)
-            found(problemFinding(*line.problem));
-        if (line.entry)
-            linter.check(*line.entry, found);
-    }
-    if (source->failed())
-        return readFailure;
-    if (parser.lineNumber() != lines)
+    if (checked->lineNumber() != learnt->lineNumber())
         return u"is veranderd terwijl het gelezen werd"_s;
     return {};
 }
@@ -298,6 +363,8 @@ QList<Finding> lintEntries(const QList<WodPack::SourceEntry> &entries)
     Linter linter;
     for (const WodPack::SourceEntry &entry : entries)
         linter.learn(entry);
+    for (const WodPack::SourceEntry &entry : entries)
+        linter.learnNames(entry);
     QList<Finding> findings;
     for (const WodPack::SourceEntry &entry : entries)
         linter.check(entry, [&findings](const Finding &finding) { findings.append(finding); });

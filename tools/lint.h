@@ -9,9 +9,10 @@
 #include <functional>
 
 // The editorial rules of the glossary that a program can check, over a parsed
-// source: one notion under one term, cross-references that lead somewhere,
-// descriptions that end with a period and stay short, an impersonal voice,
-// and one spelling of each abbreviation word.
+// source: one notion under one term, cross-references that lead to an entry
+// that names them, descriptions that end with a period and are neither thin
+// nor long, an impersonal voice, years instead of words such as "nu", and
+// one spelling of each abbreviation word.
 namespace Woord::Lint {
 
 struct Finding {
@@ -56,8 +57,16 @@ inline constexpr Spelling spellings[] = {
 // Words that address the reader; descriptions are impersonal.
 inline constexpr const char16_t *addressingWords[] = {u"je", u"jij", u"jou", u"jouw", u"u", u"uw"};
 
-// The longest description, in characters.
+// Words that date a description without saying when; a time-bound fact
+// gets its year ("sinds 2025", "stand 2026") instead. Found as whole words,
+// in lower case or starting a sentence (an all-capital "NU" is a name).
+inline constexpr const char16_t *timeWords[]
+    = {u"nu", u"tegenwoordig", u"inmiddels", u"recent", u"recente", u"recentelijk", u"steeds vaker", u"moderne"};
+
+// The longest description, in characters, and the shortest one that is not
+// a cross-reference.
 inline constexpr int maxDescriptionLength = 300;
+inline constexpr int minDescriptionLength = 60;
 
 // The findings of the editorial rules over the entries of a source.
 QList<Finding> lintEntries(const QList<WodPack::SourceEntry> &entries);
@@ -67,8 +76,9 @@ QList<Finding> lintEntries(const QList<WodPack::SourceEntry> &entries);
 // that could be read; ordered by line, a line's own problems first.
 QList<Finding> lintSource(QByteArrayView utf8, WodPack::Ordering ordering);
 
-// The same for a source in a file, read from its start line by line, twice:
-// once to learn its terms, once to check each line. Each finding is handed to
+// The same for a source in a file, read from its start line by line, three
+// times: to learn its terms, to see which cross-references their targets
+// name, and to check each line. Each finding is handed to
 // found as soon as it is found, so memory grows with the terms alone, not
 // with the source or its findings. Returns an empty text, or why reading
 // failed (found may have had some findings by then).

@@ -34,8 +34,6 @@ private slots:
     void threeEntries();
     void largestCountAndLongestText();
     void whereReadingStopped();
-    void headerAfterBlanks_data();
-    void headerAfterBlanks();
     void newBytesDropTheEntries();
     void messages();
 };
@@ -60,6 +58,20 @@ void TestLoader::header_data()
         << QByteArray("   " + wod(three)) << HeaderCheck::Matches << ErrorKind::None;
     QTest::newRow("empty file") << QByteArray() << HeaderCheck::Failed << ErrorKind::InputPastEnd;
     QTest::newRow("binary") << QByteArray("\x00\xff\x01\x89PNG", 7) << HeaderCheck::WrongLayout << ErrorKind::None;
+
+    // The header after a long run of blanks, and what only looks like one.
+    const QByteArray header = QString::fromUtf16(headerText).toLatin1();
+    const QByteArray blanks(64 * 1024 - 3, ' ');
+    QTest::newRow("after blanks, across the first 64 KiB") << blanks + '"' + header + "\"\r\n1,1\r\n"
+                                                           << HeaderCheck::Matches << ErrorKind::None;
+    QTest::newRow("after blanks, quote never closed")
+        << blanks + blanks + '"' + header << HeaderCheck::Matches << ErrorKind::None;
+    QTest::newRow("one character more") << blanks + '"' + header + "x\"" << HeaderCheck::WrongLayout << ErrorKind::None;
+    QTest::newRow("one character less") << '"' + header.chopped(1) + '"' << HeaderCheck::WrongLayout << ErrorKind::None;
+    QTest::newRow("not quoted") << blanks + header << HeaderCheck::WrongLayout << ErrorKind::None;
+    QTest::newRow("blanks, then zero bytes")
+        << blanks + QByteArray(200000, '\0') << HeaderCheck::WrongLayout << ErrorKind::None;
+    QTest::newRow("nothing but blanks") << blanks + blanks + blanks << HeaderCheck::Failed << ErrorKind::InputPastEnd;
 }
 
 void TestLoader::header()
@@ -203,37 +215,6 @@ void TestLoader::whereReadingStopped()
     const QByteArray oldFormat = wod(three, {}, "\"2026-12-09\"");
     QCOMPARE(LoadDatabase(oldFormat).status, LoadStatus::OldFormat);
     QCOMPARE(LoadDatabase(oldFormat).endOffset, oldFormat.indexOf("\"2026-12-09\"\r\n") + 14);
-}
-
-void TestLoader::headerAfterBlanks_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<HeaderCheck>("check");
-    QTest::addColumn<ErrorKind>("error");
-
-    const QByteArray header = QString::fromUtf16(headerText).toLatin1();
-    const QByteArray blanks(64 * 1024 - 3, ' ');
-    QTest::newRow("after blanks, across the first 64 KiB") << blanks + '"' + header + "\"\r\n1,1\r\n"
-                                                           << HeaderCheck::Matches << ErrorKind::None;
-    QTest::newRow("after blanks, quote never closed")
-        << blanks + blanks + '"' + header << HeaderCheck::Matches << ErrorKind::None;
-    QTest::newRow("one character more") << blanks + '"' + header + "x\"" << HeaderCheck::WrongLayout << ErrorKind::None;
-    QTest::newRow("one character less") << '"' + header.chopped(1) + '"' << HeaderCheck::WrongLayout << ErrorKind::None;
-    QTest::newRow("not quoted") << blanks + header << HeaderCheck::WrongLayout << ErrorKind::None;
-    QTest::newRow("blanks, then zero bytes")
-        << blanks + QByteArray(200000, '\0') << HeaderCheck::WrongLayout << ErrorKind::None;
-    QTest::newRow("nothing but blanks") << blanks + blanks + blanks << HeaderCheck::Failed << ErrorKind::InputPastEnd;
-}
-
-// The header after a long run of blanks, and what only looks like one.
-void TestLoader::headerAfterBlanks()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(HeaderCheck, check);
-    QFETCH(ErrorKind, error);
-    const HeaderResult result = testHeader(bytes);
-    QCOMPARE(result.check, check);
-    QCOMPARE(result.error, error);
 }
 
 // The spans of the entries point into the bytes: new bytes leave none of them.

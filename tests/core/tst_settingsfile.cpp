@@ -5,6 +5,8 @@
 #include "core/platform/settingsfile.h"
 #include "core/settings/config.h"
 
+#include "tests/support/smalldisk.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,10 +14,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <sys/mount.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/statvfs.h>
 #include <sys/sysmacros.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -67,50 +67,6 @@ bool saveInto(SettingsStore &store, qint16 gebruik = 7)
                           450.0f};
     return SaveConfig(store, save);
 }
-
-// A small file system of its own (a tmpfs), for the superuser only; it goes
-// with the object.
-class SmallDisk
-{
-public:
-    explicit SmallDisk(int pages)
-    {
-        if (::geteuid() != 0 || !m_folder.isValid())
-            return;
-        const QByteArray options = "size=" + QByteArray::number(pages * 4) + "k";
-        m_mounted
-            = ::mount("tmpfs", QFile::encodeName(m_folder.path()).constData(), "tmpfs", 0, options.constData()) == 0;
-    }
-    ~SmallDisk()
-    {
-        if (m_mounted)
-            ::umount2(QFile::encodeName(m_folder.path()).constData(), MNT_DETACH);
-    }
-    bool mounted() const { return m_mounted; }
-    QString path() const { return m_folder.path(); }
-    QString filePath(const QString &name) const { return m_folder.filePath(name); }
-
-    // Fills the disk with a file of its own until only `pages` pages are free.
-    bool leaveFree(qint64 pages)
-    {
-        struct statvfs info {
-        };
-        if (::statvfs(QFile::encodeName(path()).constData(), &info) != 0)
-            return false;
-        const qint64 free = qint64(info.f_bavail);
-        if (free < pages)
-            return false;
-        return writeFile(filePath(QStringLiteral("vulling")), QByteArray((free - pages) * 4096, 'x'));
-    }
-    bool makeReadOnly()
-    {
-        return ::mount("tmpfs", QFile::encodeName(path()).constData(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr) == 0;
-    }
-
-private:
-    QTemporaryDir m_folder;
-    bool m_mounted = false;
-};
 
 } // namespace
 
@@ -297,7 +253,7 @@ void TestSettingsFile::fullDisk()
 {
     QFETCH(int, freePages);
     QFETCH(bool, fits);
-    SmallDisk disk(64);
+    Test::SmallDisk disk(256);
     if (!disk.mounted())
         QSKIP("a small file system of the test's own needs the superuser");
     QByteArray old = otherGroups;
@@ -318,13 +274,12 @@ void TestSettingsFile::fullDisk()
         QCOMPARE(raw.value(QStringLiteral("Groep3/waarde")).toString(), QString(100, u'd'));
     }
     // Nothing of the program's own is left on the disk.
-    QCOMPARE(QDir(disk.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name),
-             (QStringList{QStringLiteral("WLK-Velde.conf"), QStringLiteral("vulling")}));
+    QCOMPARE(disk.entries(), (QStringList{QStringLiteral("WLK-Velde.conf"), QStringLiteral("vulling")}));
 }
 
 void TestSettingsFile::readOnlyDisk()
 {
-    SmallDisk disk(16);
+    Test::SmallDisk disk(64);
     if (!disk.mounted())
         QSKIP("a file system of the test's own needs the superuser");
     const QString path = disk.filePath(QStringLiteral("WLK-Velde.conf"));

@@ -98,7 +98,12 @@ void TestWodTool::commandLine()
     QCOMPARE(wodtool({QStringLiteral("unpack"), target}).out, QByteArray("# datum: 09/12/2026\nBit\ta.\nByte\tb.\n"));
     const QString sorted = writeFile(dir, QStringLiteral("sorted.tsv"), "# datum: 09/12/2026\nBit\ta.\nByte\tb.\n");
     QCOMPARE(wodtool({QStringLiteral("pack"), sorted, QStringLiteral("-o"), target}).exitCode, 0);
-    QCOMPARE(wodtool({QStringLiteral("lint"), unsorted, QStringLiteral("--sort")}).exitCode, 0);
+    const QString unsortedLong = writeFile(dir, QStringLiteral("unsorted-long.tsv"),
+                                           "# datum: 09/12/2026\nByte\tAcht bits, de eenheid waarin geheugen en "
+                                           "bestanden worden geteld.\nBit\tEen binair cijfer, 0 of 1, de "
+                                           "kleinste eenheid van informatie.\n");
+    QCOMPARE(wodtool({QStringLiteral("lint"), unsortedLong}).exitCode, 1);
+    QCOMPARE(wodtool({QStringLiteral("lint"), unsortedLong, QStringLiteral("--sort")}).exitCode, 0);
 
     // check names the entry and the character, from 1; the header as "kop".
     const QByteArray packed = readFile(target);

@@ -2,15 +2,15 @@
 // a nearly full disk under -o, and too little memory. Output cut short never
 // ends in success, and running out of memory ends with a message, not an abort.
 
+#include "tests/support/smalldisk.h"
 #include <QDir>
+
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <sys/mount.h>
 #include <sys/resource.h>
-#include <sys/statvfs.h>
 #include <unistd.h>
 
 class TestWodToolOutput : public QObject
@@ -77,32 +77,6 @@ QByteArray source(int count, int length)
     return text;
 }
 
-// A small file system of the test's own (a tmpfs), for the superuser only.
-class SmallDisk
-{
-public:
-    explicit SmallDisk(int kib)
-    {
-        if (::geteuid() != 0 || !m_folder.isValid())
-            return;
-        const QByteArray options = "size=" + QByteArray::number(kib) + "k";
-        m_mounted
-            = ::mount("tmpfs", QFile::encodeName(m_folder.path()).constData(), "tmpfs", 0, options.constData()) == 0;
-    }
-    ~SmallDisk()
-    {
-        if (m_mounted)
-            ::umount2(QFile::encodeName(m_folder.path()).constData(), MNT_DETACH);
-    }
-    bool mounted() const { return m_mounted; }
-    QString filePath(const QString &name) const { return m_folder.filePath(name); }
-    QStringList entries() const { return QDir(m_folder.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
-
-private:
-    QTemporaryDir m_folder;
-    bool m_mounted = false;
-};
-
 const QByteArray noSpace = "No space left on device";
 
 } // namespace
@@ -163,7 +137,7 @@ void TestWodToolOutput::closedPipe()
 // with its cause, the second writes nothing and leaves the old file as it was.
 void TestWodToolOutput::smallDisk()
 {
-    SmallDisk disk(64);
+    Woord::Test::SmallDisk disk(64);
     if (!disk.mounted())
         QSKIP("a small file system of the test's own needs the superuser");
     const Run redirected = wodtool({QStringLiteral("unpack"), m_glossary}, disk.filePath(QStringLiteral("uit.tsv")));
