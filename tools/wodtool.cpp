@@ -13,8 +13,11 @@
 #include <cstdio>
 #include <new>
 #ifdef Q_OS_WIN
+#include <QScopeGuard>
+
 #include <fcntl.h>
 #include <io.h>
+#include <windows.h>
 #endif
 
 using namespace Qt::StringLiterals;
@@ -78,12 +81,12 @@ void writeOut(QByteArrayView bytes)
 
 void printOut(const QString &text)
 {
-    writeOut(text.toLocal8Bit());
+    writeOut(text.toUtf8());
 }
 
 void printError(const QString &text)
 {
-    if (std::fprintf(stderr, "wodtool: %s\n", text.toLocal8Bit().constData()) < 0)
+    if (std::fprintf(stderr, "wodtool: %s\n", text.toUtf8().constData()) < 0)
         errorOutputFailed = true;
 }
 
@@ -335,6 +338,11 @@ int main(int argc, char *argv[])
     // line ends, as the file written with -o does.
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
+    // Sources, glossaries and messages are UTF-8 everywhere; a console shows
+    // them as such for as long as the tool runs.
+    const UINT consoleCodePage = GetConsoleOutputCP();
+    SetConsoleOutputCP(CP_UTF8);
+    const auto restoreCodePage = qScopeGuard([consoleCodePage] { SetConsoleOutputCP(consoleCodePage); });
 #endif
     int code = exitProblem;
     try {

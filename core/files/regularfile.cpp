@@ -46,7 +46,20 @@ void adviseLargePages([[maybe_unused]] QByteArray &bytes)
 #endif
 }
 
-#ifndef Q_OS_WIN
+#ifdef Q_OS_WIN
+// A named pipe is asked for by its name alone: opening one would connect to
+// it, and a pipe at its limit makes an opener wait.
+enum class PipeName { None, Missing, There };
+
+PipeName pipeName(const QString &native)
+{
+    if (!native.startsWith(u"\\\\.\\pipe\\", Qt::CaseInsensitive))
+        return PipeName::None;
+    if (WaitNamedPipeW(reinterpret_cast<const wchar_t *>(native.utf16()), 1))
+        return PipeName::There;
+    return GetLastError() == ERROR_FILE_NOT_FOUND ? PipeName::Missing : PipeName::There;
+}
+#else
 FileType typeOfMode(mode_t mode)
 {
     if (S_ISREG(mode))
@@ -88,6 +101,15 @@ OpenError RegularFile::open(const QString &path)
     if (native.isEmpty() || native.contains(QChar(0))
         || (native.size() >= MAX_PATH && !native.startsWith(QStringLiteral("\\\\?\\"))))
         return fail(OpenError::NotFound, ERROR_FILE_NOT_FOUND);
+    switch (pipeName(native)) {
+    case PipeName::None:
+        break;
+    case PipeName::Missing:
+        return fail(OpenError::NotFound, ERROR_FILE_NOT_FOUND);
+    case PipeName::There:
+        m_type = FileType::Fifo;
+        return fail(OpenError::NotRegular, ERROR_BAD_FILE_TYPE);
+    }
     const auto *name = reinterpret_cast<const wchar_t *>(native.utf16());
     const DWORD attributes = GetFileAttributesW(name);
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
@@ -168,10 +190,28 @@ bool RegularFile::rewind()
 std::optional<FileType> typeOf(const QString &path)
 {
     const QString native = QDir::toNativeSeparators(path);
-    const DWORD attributes = GetFileAttributesW(reinterpret_cast<const wchar_t *>(native.utf16()));
-    if (attributes == INVALID_FILE_ATTRIBUTES)
-        return std::nullopt;
-    return (attributes & FILE_ATTRIBUTE_DIRECTORY) ? FileType::Folder : FileType::Regular;
+    if (const PipeName pipe = pipeName(native); pipe != PipeName::None)
+        return pipe == PipeName::There ? std::optional(FileType::Fifo) : std::nullopt;
+    const auto *name = reinterpret_cast<const wchar_t *>(native.utf16());
+    const DWORD attributes = GetFileAttributesW(name);
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return FileType::Folder;
+    // A device name (NUL, CON, COM1) names the device in every folder. Opened
+    // without any access, a device does nothing of its own.
+    HANDLE handle = CreateFileW(name, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return attributes == INVALID_FILE_ATTRIBUTES ? std::nullopt : std::optional(FileType::Regular);
+    const DWORD type = GetFileType(handle);
+    CloseHandle(handle);
+    switch (type) {
+    case FILE_TYPE_DISK:
+        return FileType::Regular;
+    case FILE_TYPE_PIPE:
+        return FileType::Fifo;
+    default:
+        return FileType::Device;
+    }
 }
 
 #else

@@ -148,6 +148,12 @@ void TestHighDpi::looksLikeItsRenderingAtScaleOne()
     QFETCH(QString, window);
     QFETCH(QString, scale);
     QFETCH(QList<QRect>, backgrounds);
+#ifdef Q_OS_WIN
+    if (scale.contains(u'.'))
+        QSKIP("the headless platform on Windows has no font configuration: its text engine fits every letter to "
+              "whole pixels, which spreads small letters apart at a scale between whole numbers. The Windows "
+              "desktop draws text with its own engine, through the windows platform");
+#endif
     const Rendering *one = render(QStringLiteral("1"));
     const Rendering *high = render(scale);
     QVERIFY(one && high);

@@ -54,6 +54,9 @@ void TestProgramRegistry::unloadWritesTheProgramsKey()
     QProcess program;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    // The program folder holds the plugins a user's desktop needs; the
+    // headless one is the toolkit's.
+    env.insert(QStringLiteral("QT_PLUGIN_PATH"), QStringLiteral(WOORD_QT_PLUGIN_DIR));
     // The message about the missing glossary is answered at once.
     env.insert(QStringLiteral("WOORDORAKELAAR_BENCH_QUIT_WHEN_SHOWN"), QStringLiteral("1"));
     program.setProcessEnvironment(env);

@@ -28,6 +28,9 @@ std::unique_ptr<QProcess> startProgram(const QTemporaryDir &temp, bool quitWhenS
     auto process = std::make_unique<QProcess>();
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    // The program folder holds the plugins a user's desktop needs; the
+    // headless one is the toolkit's.
+    env.insert(QStringLiteral("QT_PLUGIN_PATH"), QStringLiteral(WOORD_QT_PLUGIN_DIR));
     env.insert(QStringLiteral("TMP"), QDir::toNativeSeparators(temp.path()));
     env.insert(QStringLiteral("TEMP"), QDir::toNativeSeparators(temp.path()));
     if (quitWhenShown)

@@ -3,6 +3,8 @@
 
 #include "tests/tools/wodtoolsupport.h"
 
+#include <QScopeGuard>
+
 using namespace Woord;
 using namespace Woord::Test;
 
@@ -211,12 +213,18 @@ void TestWodTool::refusesInputThatIsNoFile_data()
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("message");
 
+    // A kind that is a path is the input itself.
     const std::pair<const char *, const char *> kinds[] = {
         {"map", "is een map, geen gewoon bestand"},
+#ifdef Q_OS_WIN
+        {"NUL", "is een apparaat, geen gewoon bestand"},
+        {"\\\\.\\pipe\\wodtool-test", "is een FIFO (named pipe), geen gewoon bestand"},
+#else
         {"FIFO", "is een FIFO (named pipe), geen gewoon bestand"},
         {"socket", "is een socket, geen gewoon bestand"},
         {"/dev/zero", "is een apparaat, geen gewoon bestand"},
         {"blokapparaat", "is een apparaat, geen gewoon bestand"},
+#endif
     };
     for (const char *command : {"pack", "unpack", "check", "lint"}) {
         for (const auto &[kind, message] : kinds)
@@ -228,14 +236,25 @@ void TestWodTool::refusesInputThatIsNoFile_data()
 // At once, without waiting for a writer or reading without end.
 void TestWodTool::refusesInputThatIsNoFile()
 {
-#ifdef Q_OS_UNIX
     QFETCH(QString, command);
     QFETCH(QString, kind);
     QFETCH(QString, message);
 
     QTemporaryDir dir;
     QString input = kind;
-    if (!kind.startsWith(u'/')) {
+#ifdef Q_OS_WIN
+    HANDLE pipe = INVALID_HANDLE_VALUE;
+    const auto closePipe = qScopeGuard([&pipe] {
+        if (pipe != INVALID_HANDLE_VALUE)
+            CloseHandle(pipe);
+    });
+    if (kind.startsWith(u'\\')) {
+        pipe = CreateNamedPipeW(reinterpret_cast<const wchar_t *>(kind.utf16()), PIPE_ACCESS_DUPLEX,
+                                PIPE_TYPE_BYTE | PIPE_NOWAIT, 1, 4096, 4096, 0, nullptr);
+        QVERIFY(pipe != INVALID_HANDLE_VALUE);
+    }
+#endif
+    if (!kind.startsWith(u'/') && !kind.startsWith(u'\\') && kind != QStringLiteral("NUL")) {
         input = dir.filePath(QStringLiteral("invoer"));
         // Only root may make a device node.
         if (!makeNonRegular(kind, input) && kind == QStringLiteral("blokapparaat"))
@@ -251,9 +270,6 @@ void TestWodTool::refusesInputThatIsNoFile()
     QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.err.contains((input + QStringLiteral(": ") + message).toUtf8()), run.err.constData());
     QVERIFY(!QFile::exists(target));
-#else
-    QSKIP("FIFOs, sockets and devices as on Unix");
-#endif
 }
 
 // Files just over the largest size, sparse, so nothing is written to disk.
@@ -293,14 +309,16 @@ void TestWodTool::refusesOutput_data()
     QTest::addColumn<QString>("message");
 
     const std::pair<const char *, const char *> kinds[] = {
-        {"FIFO", "is een FIFO (named pipe), geen gewoon bestand; wodtool schrijft er niet overheen"},
-        {"socket", "is een socket, geen gewoon bestand; wodtool schrijft er niet overheen"},
         {"map", "is een map, geen gewoon bestand; wodtool schrijft er niet overheen"},
         {"apparaat", "is een apparaat, geen gewoon bestand; wodtool schrijft er niet overheen"},
-        {"link naar een FIFO", "is een FIFO (named pipe), geen gewoon bestand"},
         {"de invoer", "is hetzelfde bestand als de invoer "},
         {"harde link naar de invoer", "is hetzelfde bestand als de invoer "},
+#ifndef Q_OS_WIN
+        {"FIFO", "is een FIFO (named pipe), geen gewoon bestand; wodtool schrijft er niet overheen"},
+        {"socket", "is een socket, geen gewoon bestand; wodtool schrijft er niet overheen"},
+        {"link naar een FIFO", "is een FIFO (named pipe), geen gewoon bestand"},
         {"link naar de invoer", "is hetzelfde bestand als de invoer "},
+#endif
     };
     for (const char *command : {"pack", "unpack"}) {
         for (const auto &[kind, message] : kinds)
@@ -312,7 +330,6 @@ void TestWodTool::refusesOutput_data()
 // Nothing is touched: not the target, not the input, no file left beside.
 void TestWodTool::refusesOutput()
 {
-#ifdef Q_OS_UNIX
     QFETCH(QString, command);
     QFETCH(QString, kind);
     QFETCH(QString, message);
@@ -328,7 +345,12 @@ void TestWodTool::refusesOutput()
     if (kind == QStringLiteral("de invoer")) {
         target = input;
     } else if (kind == QStringLiteral("harde link naar de invoer")) {
-        QVERIFY(::link(QFile::encodeName(input).constData(), QFile::encodeName(target).constData()) == 0);
+        QVERIFY(makeHardLink(input, target));
+#ifdef Q_OS_WIN
+    } else if (kind == QStringLiteral("apparaat")) {
+        // The device's name in the test's own folder.
+        target = dir.filePath(QStringLiteral("NUL"));
+#endif
     } else if (kind == QStringLiteral("link naar de invoer")) {
         QVERIFY(QFile::link(input, target));
     } else if (kind == QStringLiteral("link naar een FIFO")) {
@@ -337,7 +359,7 @@ void TestWodTool::refusesOutput()
     } else if (!makeNonRegular(kind, target)) {
         QSKIP("this machine does not allow making one");
     }
-    const mode_t type = typeOf(target);
+    const auto type = typeOf(target);
     const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
 
     const Run run = wodtool({command, input, QStringLiteral("-o"), target});
@@ -346,9 +368,6 @@ void TestWodTool::refusesOutput()
     QCOMPARE(typeOf(target), type);
     QCOMPARE(readFile(input), bytes);
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot), before);
-#else
-    QSKIP("FIFOs, sockets and devices as on Unix");
-#endif
 }
 
 QTEST_GUILESS_MAIN(TestWodTool)

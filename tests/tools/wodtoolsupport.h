@@ -16,7 +16,9 @@
 
 #include <algorithm>
 
-#ifdef Q_OS_UNIX
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -152,6 +154,30 @@ inline mode_t typeOf(const QString &path)
     struct stat info {
     };
     return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? (info.st_mode & S_IFMT) : 0;
+}
+
+inline bool makeHardLink(const QString &existing, const QString &link)
+{
+    return ::link(QFile::encodeName(existing).constData(), QFile::encodeName(link).constData()) == 0;
+}
+#else
+// Windows has folders and devices, which a name such as NUL names in every
+// folder; a FIFO, a socket or a device node cannot be made at a path.
+inline bool makeNonRegular(const QString &kind, const QString &path)
+{
+    return kind == QStringLiteral("map") && QDir().mkdir(path);
+}
+
+inline int typeOf(const QString &path)
+{
+    const std::optional<Files::FileType> type = Files::typeOf(path);
+    return type ? int(*type) + 1 : 0;
+}
+
+inline bool makeHardLink(const QString &existing, const QString &link)
+{
+    return CreateHardLinkW(reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(link).utf16()),
+                           reinterpret_cast<const wchar_t *>(QDir::toNativeSeparators(existing).utf16()), nullptr);
 }
 #endif
 

@@ -127,8 +127,13 @@ void TestQtPlatform::facts()
     QVERIFY(!facts.folder.isEmpty());
     QVERIFY(!facts.folder.endsWith(u'/'));
     // The folder the executable lies in.
-    QCOMPARE(QDir(QDir::fromNativeSeparators(facts.folder)).absoluteFilePath(facts.exeName),
-             QCoreApplication::applicationFilePath());
+    // The executable's name without ".exe" on Windows, as the program stores it.
+    QString exePath = QDir(QDir::fromNativeSeparators(facts.folder)).absoluteFilePath(facts.exeName);
+#ifdef Q_OS_WIN
+    QVERIFY(!facts.exeName.endsWith(u".exe", Qt::CaseInsensitive));
+    exePath += u".exe";
+#endif
+    QCOMPARE(exePath, QCoreApplication::applicationFilePath());
     QCoreApplication::setOrganizationName(QStringLiteral("WLK-Velde"));
 #ifdef Q_OS_WIN
     // On Windows the maker is only what the executable's version resource
@@ -230,7 +235,8 @@ void TestQtPlatform::shellOpensFilesAndAddresses()
 #endif
     UrlCatcher mail;
     QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &mail, "open");
-    const QString mailTarget = QStringLiteral("mailto:info@wlk-velde.example?subject=Woordorakelaar v1.0.4&body=Hallo,");
+    const QString mailTarget
+        = QStringLiteral("mailto:info@wlk-velde.example?subject=Woordorakelaar v1.0.4&body=Hallo,");
     QVERIFY(platform.openWithShell(mailTarget));
     QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
@@ -271,8 +277,7 @@ void TestQtPlatform::windowSystem()
 void TestQtPlatform::versionResource()
 {
 #ifdef Q_OS_WIN
-    const std::optional<VersionInfo> program
-        = readVersionInfo(QStringLiteral(WOORD_PROGRAM_DIR "/woordorakelaar.exe"));
+    const std::optional<VersionInfo> program = readVersionInfo(QStringLiteral(WOORD_PROGRAM_DIR "/woordorakelaar.exe"));
     QVERIFY(program);
     QCOMPARE(program->major, 1);
     QCOMPARE(program->minor, 0);
@@ -302,8 +307,8 @@ void TestQtPlatform::registryStore()
 #ifdef Q_OS_WIN
     QFETCH(QString, key);
     QFETCH(QString, value);
-    const QString makerKey = QStringLiteral("HKEY_CURRENT_USER\\Software\\WLK-Velde-test-%1")
-                                 .arg(QCoreApplication::applicationPid());
+    const QString makerKey
+        = QStringLiteral("HKEY_CURRENT_USER\\Software\\WLK-Velde-test-%1").arg(QCoreApplication::applicationPid());
     const auto removeKey = qScopeGuard([&] { QSettings(makerKey, QSettings::NativeFormat).remove(QString()); });
     {
         QSettingsStore store(makerKey);

@@ -70,7 +70,7 @@ void TestStartup::normalStartAndClose()
     QCOMPARE(f->state.ProgrammaTitel, title);
     QCOMPARE(f->window->windowTitle(), title);
     QCOMPARE(f->control<QLabel>(QStringLiteral("Lbl_StatusHelp"))->text(), title);
-    QCOMPARE(f->state.DataMap, f->folder.path() + QDir::separator());
+    QCOMPARE(f->state.DataMap, QDir::toNativeSeparators(f->folder.path()) + QDir::separator());
     QCOMPARE(f->state.DatabasePad, f->glossaryPath());
     QCOMPARE(f->control<QListView>(QStringLiteral("List_Grid"))->model()->rowCount(), 3);
     QCOMPARE(f->control<QListView>(QStringLiteral("List_Grid"))->model()->index(2, 0).data().toString(),
