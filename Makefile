@@ -5,15 +5,17 @@ PACKAGE_BUILD ?= build-package
 FUZZ_SECONDS ?= 60
 ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
+VERSION := $(shell awk '/^project/ { print $$3 }' CMakeLists.txt)
 WINDOWS_BUILD ?= build-windows
 HOST_TOOLS_BUILD ?= build-host-tools
 # Qt for Windows (MinGW-w64): unpacked from ../shared/toolchains when that copy
 # is there, else built from Debian's source package by scripts/build-qt-windows.sh.
 WINDOWS_QT ?= /opt/qt6.4.2-mingw64
-WINDOWS_PACKAGES = g++-mingw-w64-x86-64-posix mingw-w64-tools ninja-build qt6-base-dev-tools wine wine64 nsis
+WINDOWS_PACKAGES = g++-mingw-w64-x86-64-posix mingw-w64-tools ninja-build qt6-base-dev-tools wine wine64 nsis \
+	imagemagick
 
 .PHONY: run test test-sanitize build deps package bench fuzz fuzz-build fuzz-regress format check-format screenshots clean \
-	windows windows-deps windows-test windows-installer
+	windows windows-deps windows-test windows-installer windows-installer-check
 
 run: build
 	$(BUILD)/bin/woordorakelaar
@@ -133,6 +135,12 @@ windows-installer: windows
 
 windows-test: windows
 	cd $(WINDOWS_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The installer end to end under Wine, Xvfb and openbox: a silent install into
+# a fresh Wine prefix, the installed program worked with real keys, its
+# registry values, an upgrade while it runs, a silent uninstall.
+windows-installer-check: windows
+	scripts/windows-installer-check.sh $(WINDOWS_BUILD)/woordorakelaar-$(VERSION)-setup.exe $(VERSION)
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
