@@ -190,6 +190,16 @@ status=$?
 [ $status -eq 2 ] || fail "an upgrade while the program runs ended with $status, not 2"
 [ -f "$folder/woordorakelaar.exe" ] || fail "the refused upgrade removed the program"
 pass "an upgrade while the program runs asks to close it first and changes nothing"
+# In its own folder (_?=), the uninstaller runs there and its exit code is its own.
+# NSIS reads _?= only unquoted, as the last word of its command line: a batch
+# file passes it on as it is written.
+printf '@"%s" /S _?=%s\r\n@exit /b %%ERRORLEVEL%%\r\n' 'C:\Program Files\Woordorakelaar\verwijderen.exe' \
+    'C:\Program Files\Woordorakelaar' >"$WINEPREFIX/drive_c/verwijderen-hier.bat"
+wine cmd /c 'C:\verwijderen-hier.bat' >/dev/null 2>&1
+status=$?
+[ $status -eq 2 ] || fail "an uninstall while the program runs ended with $status, not 2"
+[ -f "$folder/woordorakelaar.exe" ] && [ -f "$menu_entry" ] || fail "the refused uninstall removed the program"
+pass "an uninstall while the program runs asks to close it first and changes nothing"
 xdotool key --clearmodifiers alt+F4
 end_program || fail "the program ended with $? after Alt+F4"
 
