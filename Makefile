@@ -127,7 +127,7 @@ windows: windows-deps
 		-DWOORD_GUI=OFF -DWOORD_TESTS=OFF -DWOORD_BENCH=OFF
 	cmake --build $(HOST_TOOLS_BUILD) -j $(JOBS) --target wodtool
 	$(WINDOWS_QT)/bin/qt-cmake -S . -B $(WINDOWS_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DWOORD_WERROR=ON \
-		-DWOORD_BENCH=OFF -DWOORD_HOST_WODTOOL=$(CURDIR)/$(HOST_TOOLS_BUILD)/bin/wodtool
+		-DWOORD_BENCH=OFF -DWOORD_HOST_WODTOOL=$(abspath $(HOST_TOOLS_BUILD))/bin/wodtool
 	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
 	cmake --build $(WINDOWS_BUILD) --target windows_installer
 
