@@ -59,6 +59,33 @@ PipeName pipeName(const QString &native)
         return PipeName::There;
     return GetLastError() == ERROR_FILE_NOT_FOUND ? PipeName::Missing : PipeName::There;
 }
+
+// What the name names, asked without any access to it.
+std::optional<FileType> typeOfNative(const QString &native)
+{
+    if (const PipeName pipe = pipeName(native); pipe != PipeName::None)
+        return pipe == PipeName::There ? std::optional(FileType::Fifo) : std::nullopt;
+    const auto *name = reinterpret_cast<const wchar_t *>(native.utf16());
+    const DWORD attributes = GetFileAttributesW(name);
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return FileType::Folder;
+    // A device name (NUL, CON, COM1) names the device in every folder. Opened
+    // without any access, a device does nothing of its own.
+    HANDLE handle = CreateFileW(name, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return attributes == INVALID_FILE_ATTRIBUTES ? std::nullopt : std::optional(FileType::Regular);
+    const DWORD type = GetFileType(handle);
+    CloseHandle(handle);
+    switch (type) {
+    case FILE_TYPE_DISK:
+        return FileType::Regular;
+    case FILE_TYPE_PIPE:
+        return FileType::Fifo;
+    default:
+        return FileType::Device;
+    }
+}
 #else
 FileType typeOfMode(mode_t mode)
 {
@@ -110,12 +137,13 @@ OpenError RegularFile::open(const QString &path)
         m_type = FileType::Fifo;
         return fail(OpenError::NotRegular, ERROR_BAD_FILE_TYPE);
     }
-    const auto *name = reinterpret_cast<const wchar_t *>(native.utf16());
-    const DWORD attributes = GetFileAttributesW(name);
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        m_type = FileType::Folder;
-        return fail(OpenError::NotRegular, ERROR_DIRECTORY);
+    // Asked first, without any access: opening a device such as COM1 for
+    // reading does something of its own.
+    if (const std::optional<FileType> type = typeOfNative(native); type && *type != FileType::Regular) {
+        m_type = *type;
+        return fail(OpenError::NotRegular, *type == FileType::Folder ? ERROR_DIRECTORY : ERROR_BAD_FILE_TYPE);
     }
+    const auto *name = reinterpret_cast<const wchar_t *>(native.utf16());
     HANDLE handle = CreateFileW(name, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
@@ -189,29 +217,7 @@ bool RegularFile::rewind()
 
 std::optional<FileType> typeOf(const QString &path)
 {
-    const QString native = QDir::toNativeSeparators(path);
-    if (const PipeName pipe = pipeName(native); pipe != PipeName::None)
-        return pipe == PipeName::There ? std::optional(FileType::Fifo) : std::nullopt;
-    const auto *name = reinterpret_cast<const wchar_t *>(native.utf16());
-    const DWORD attributes = GetFileAttributesW(name);
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
-        return FileType::Folder;
-    // A device name (NUL, CON, COM1) names the device in every folder. Opened
-    // without any access, a device does nothing of its own.
-    HANDLE handle = CreateFileW(name, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                                FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (handle == INVALID_HANDLE_VALUE)
-        return attributes == INVALID_FILE_ATTRIBUTES ? std::nullopt : std::optional(FileType::Regular);
-    const DWORD type = GetFileType(handle);
-    CloseHandle(handle);
-    switch (type) {
-    case FILE_TYPE_DISK:
-        return FileType::Regular;
-    case FILE_TYPE_PIPE:
-        return FileType::Fifo;
-    default:
-        return FileType::Device;
-    }
+    return typeOfNative(QDir::toNativeSeparators(path));
 }
 
 #else
